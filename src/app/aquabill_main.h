@@ -1,0 +1,131 @@
+#pragma once
+
+#include "app/controls.h"
+#include "platform/platform.h"
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+
+// The main window. Its controls are its data; the procedures below are its
+// commands and read and write the controls' texts directly. The procedures of
+// each subsystem live in that subsystem's folder.
+class AquabillMain : public QWidget {
+    Q_OBJECT
+
+public:
+    AquabillMain(platform::Platform &platform, const QString &arguments, QWidget *parent = nullptr);
+
+    // Runs the load handler, shows the window and activates it. False when the
+    // program ended during start-up.
+    bool start();
+    bool hasEnded() const { return m_ended; }
+    int exitCode() const { return m_exitCode; }
+
+    const Controls &controls() const { return c; }
+
+    // Window-level variables, in the order the rest of the program knows them.
+    int InhibitErrorCheck = 0;
+    QString CurrencySymbol;
+    QString StoredDisc1PT, StoredDisc2FT;
+    int StepCode = 0;
+    bool Loading = false;
+    QString ConfigEcho;
+    float StoredLogLevel = 0;
+    QString ResultsText;
+    QString HistoryText;
+    QString ResultsFileName;
+    QString HistoryFileName;
+    QString InputSignature;
+    float ChargePeriods = 0;
+    QString LastCalcSignature;
+    QString StoredPSize;
+    QString CostBeforeTax, PredCostBeforeTax, CostBeforeDiscount2, PredCostBeforeDiscount2;
+    QString PendingMessage;
+    int StoredVUnits = 0;
+    int RunOnTopSetting = 1;
+
+    // --- Application shell ---
+    void Form_Load();
+    void Form_Activate();
+    void CheckFolder(const QString &folderName);
+    [[noreturn]] void FatalError(const QString &title, int stepCode);
+    [[noreturn]] void EndProgram(int exitCode = 0);
+
+    void ClearReadings();
+    void ClearActualResults();
+    void ClearPredictedResults();
+    void ApplyTaxName();
+    void ApplyModeCaptions();
+    void TidyResults();
+    void Period_Click();
+    void Disc1P_Click();
+    void Disc2F_Click();
+    void VAT_Change();
+    void VolUnits1_Click();
+
+    void Clear_Click();
+    void Exit_Click();
+    void Help1_Click();
+    void Update_Click();
+    void Logo_Click();
+    void OnTop_Click();
+    void AutoSave_Click();
+    void About_Click();
+    void Timer1_Timer();
+    void ShowStatus(const QString &text);
+    void OpenWebPage(const QString &path);
+
+    // --- Settings ---
+    void LoadConfiguration();
+    void Save_Defaults_Click();
+    void Reset_Defaults_Click();
+    void CheckSettings(bool stripSymbol, bool addSymbol);
+    void RefreshResultCurrency();
+
+    // --- Cost calculation ---
+    void CheckReadings();
+    void CheckConsistency();
+    void Calc_Click();
+
+    // --- Records ---
+    void CreateLogFiles();
+    bool CheckLogFile(const QString &kind, const QString &fileName);
+    void WriteResultsLog();
+    void WriteHistoryLog();
+    void ViewH_Click();
+    void ViewL_Click();
+    void FormatResultsReport();
+    void FormatHistoryEntry();
+    void AppendHistoryHeading();
+    void Get_Last_Click();
+    void Del_Last_Click();
+    void Save_Click();
+    void SaveCalculation();
+    void Archive_Click();
+
+    // Tick boxes hold 0 (unticked), 1 (ticked) or 2 (greyed).
+    static int value(const QCheckBox *box);
+    static void setValue(QCheckBox *box, int state);
+    // The symbol put in front of money amounts: CurrencySymbol, unless the
+    // locale's currency form does not begin with a symbol (then nothing).
+    QString symbolPrefix() const;
+
+    platform::Platform &desktop() { return m_platform; }
+    QLocale locale() const { return m_platform.locale(); }
+
+private:
+    void wireEvents();
+    // Every event enters the program through here: it ignores events once the
+    // program has ended and turns the end of the program into leaving the loop.
+    void handle(const std::function<void()> &handler);
+
+    platform::Platform &m_platform;
+    QString m_arguments;
+    Controls c;
+    bool m_ended = false;
+    int m_exitCode = 0;
+};

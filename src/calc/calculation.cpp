@@ -1,0 +1,3 @@
+#include "app/aquabill_main.h"
+
+void AquabillMain::Calc_Click() {}

@@ -1,0 +1,4 @@
+#include "app/aquabill_main.h"
+
+void AquabillMain::CheckReadings() {}
+void AquabillMain::CheckConsistency() {}

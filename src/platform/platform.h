@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+// Everything the desktop provides to the program goes through this one narrow
+// interface, so the window's commands can be driven and observed in tests.
+namespace platform {
+
+enum class Icon { None, Critical, Exclamation };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// A text file opened for reading, one line at a time, so that a log of any size
+// is streamed rather than loaded. Lines come without their CR LF (a lone LF is
+// accepted too).
+class LineReader {
+public:
+    virtual ~LineReader() = default;
+    virtual bool atEnd() = 0;
+    // Empty optional when the read itself failed.
+    virtual std::optional<QString> readLine() = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) = 0;
+
+    virtual QLocale locale() const = 0;
+    virtual QDateTime now() const = 0;
+
+    // Text files are single-byte Windows-1252 text with CR LF line ends; every
+    // path is relative to the working folder.
+    virtual bool folderExists(const QString &path) const = 0;
+    virtual bool fileExists(const QString &path) const = 0;
+    virtual std::unique_ptr<LineReader> openForReading(const QString &path) = 0;
+    // Appends text and a CR LF to an existing file; false when the file is
+    // missing or the write (flush and close included) failed.
+    virtual bool appendLine(const QString &path, const QString &text) = 0;
+    // Writes the whole file beside the old one and replaces it in one step: a
+    // failure leaves any old file exactly as it was.
+    virtual bool replaceFile(const QString &path, const QString &content) = 0;
+    virtual bool copyFile(const QString &from, const QString &to) = 0;
+
+    // Hands a web address or a document to the desktop's default application.
+    virtual bool openUrl(const QString &url) = 0;
+    virtual bool openDocument(const QString &path) = 0;
+    // Starts the plain-text viewer on a relative path; false when it did not start.
+    virtual bool startViewer(const QString &path) = 0;
+
+    // A named lock visible to the other processes of the same user. Returns
+    // false when another live process holds the name already.
+    virtual bool createNamedLock(const QString &name) = 0;
+
+    virtual void placeOnTop(QWidget *window, bool onTop) = 0;
+
+    // Leaves the event loop with the given code once the program has ended.
+    virtual void quit(int exitCode) = 0;
+};
+
+}  // namespace platform

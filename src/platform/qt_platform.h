@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/platform.h"
+
+namespace platform {
+
+// The desktop as Qt provides it.
+class QtPlatform : public Platform {
+public:
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
+    QLocale locale() const override;
+    QDateTime now() const override;
+    bool folderExists(const QString &path) const override;
+    bool fileExists(const QString &path) const override;
+    std::unique_ptr<LineReader> openForReading(const QString &path) override;
+    bool appendLine(const QString &path, const QString &text) override;
+    bool replaceFile(const QString &path, const QString &content) override;
+    bool copyFile(const QString &from, const QString &to) override;
+    bool openUrl(const QString &url) override;
+    bool openDocument(const QString &path) override;
+    bool startViewer(const QString &path) override;
+    bool createNamedLock(const QString &name) override;
+    void placeOnTop(QWidget *window, bool onTop) override;
+    void quit(int exitCode) override;
+};
+
+// The folder in which named locks live: the user's runtime folder.
+QString namedLockFolder();
+
+}  // namespace platform

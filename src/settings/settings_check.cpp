@@ -1,0 +1,4 @@
+#include "app/aquabill_main.h"
+
+void AquabillMain::CheckSettings(bool, bool) {}
+void AquabillMain::RefreshResultCurrency() {}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/qt_platform.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QLocale>
+#include <QSet>
+#include <QStringList>
+#include <deque>
+
+// A platform for tests: real files in the working folder, but a fixed locale
+// and clock, scripted answers to message boxes and a record of everything the
+// program asked the desktop to do.
+class ScriptedPlatform : public platform::QtPlatform {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        platform::Buttons buttons;
+        platform::Icon icon;
+    };
+
+    explicit ScriptedPlatform(const QLocale &locale = QLocale(QLocale::English, QLocale::UnitedKingdom));
+
+    platform::Answer message(const QString &text, const QString &title, platform::Buttons buttons,
+                             platform::Icon icon) override;
+    QLocale locale() const override { return m_locale; }
+    QDateTime now() const override { return m_now; }
+    bool appendLine(const QString &path, const QString &text) override;
+    bool replaceFile(const QString &path, const QString &content) override;
+    bool copyFile(const QString &from, const QString &to) override;
+    bool openUrl(const QString &url) override;
+    bool openDocument(const QString &path) override;
+    bool startViewer(const QString &path) override;
+    bool createNamedLock(const QString &name) override;
+    void placeOnTop(QWidget *, bool onTop) override { onTopCalls << onTop; }
+    void quit(int exitCode) override { quitCodes << exitCode; }
+
+    void setLocale(const QLocale &locale) { m_locale = locale; }
+    void setNow(const QDateTime &now) { m_now = now; }
+    // The next message boxes are answered with these, in order; unscripted
+    // boxes get the first button's answer.
+    void answerWith(std::initializer_list<platform::Answer> answers);
+    // Writes to this relative path fail from now on, as on a full disk.
+    void failWritesTo(const QString &path) { m_failingPaths.insert(path); }
+    // Desktop requests (web pages, documents, the viewer) fail from now on.
+    void failDesktopRequests() { m_desktopFails = true; }
+
+    QList<Shown> shown;
+    QStringList urls, documents, viewed, locks;
+    QList<bool> onTopCalls;
+    QList<int> quitCodes;
+
+private:
+    QLocale m_locale;
+    QDateTime m_now;
+    std::deque<platform::Answer> m_answers;
+    QSet<QString> m_failingPaths;
+    QSet<QString> m_heldLocks;
+    bool m_desktopFails = false;
+};
