@@ -149,7 +149,10 @@ void AquabillMain::TidyResults()
     }
     for (QLineEdit *box : {c.NR2Cost, c.NR2CostP}) {
         const QString text = box->text();
-        const QString number = !CurrencySymbol.isEmpty() && text.startsWith(CurrencySymbol) ? text.mid(1) : text;
+        // Only a symbol in front of the amount is skipped: where the symbol follows
+        // the amount, CurrencySymbol is a digit of it.
+        const QString prefix = symbolPrefix();
+        const QString number = !prefix.isEmpty() && text.startsWith(prefix) ? text.mid(prefix.size()) : text;
         if (numbers::leading(number) == 0)
             box->clear();
     }
