@@ -7,6 +7,7 @@
 #include "calc/dates.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,6 +85,12 @@ void AquabillMain::wireEvents()
 
     connect(c.VAT, &QLineEdit::textChanged, this, [this] { handle([this] { VAT_Change(); }); });
     connect(c.Timer1, &QTimer::timeout, this, [this] { handle([this] { Timer1_Timer(); }); });
+}
+
+void AquabillMain::closeEvent(QCloseEvent *event)
+{
+    handle([this] { Exit_Click(); });
+    event->accept();
 }
 
 void AquabillMain::EndProgram(int exitCode)

@@ -94,8 +94,9 @@ public:
     // --- Records ---
     void CreateLogFiles();
     bool CheckLogFile(const QString &kind, const QString &fileName);
-    void WriteResultsLog();
-    void WriteHistoryLog();
+    // True when the pending entry was appended; a failure has been reported.
+    bool WriteResultsLog();
+    bool WriteHistoryLog();
     void ViewH_Click();
     void ViewL_Click();
     void FormatResultsReport();
@@ -116,6 +117,10 @@ public:
 
     platform::Platform &desktop() { return m_platform; }
     QLocale locale() const { return m_platform.locale(); }
+
+protected:
+    // The frame's close button ends the program as Exit does.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void wireEvents();

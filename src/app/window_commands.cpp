@@ -1,10 +1,14 @@
 #include "app/aquabill_main.h"
 
+#include "app/about_window.h"
+#include "app/version.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <exception>
 
 void AquabillMain::ShowStatus(const QString &text)
 {
@@ -47,8 +51,55 @@ void AquabillMain::AutoSave_Click()
         c.Save->setEnabled(false);
 }
 
-void AquabillMain::Help1_Click() {}
-void AquabillMain::Update_Click() {}
-void AquabillMain::Logo_Click() {}
-void AquabillMain::About_Click() {}
-void AquabillMain::OpenWebPage(const QString &) {}
+void AquabillMain::Help1_Click()
+{
+    CheckFolder(QStringLiteral("Help"));
+    const QString helpFile = QStringLiteral("Help/index.htm");
+    try {
+        if (desktop().fileExists(helpFile)) {
+            if (!desktop().openDocument(helpFile))
+                desktop().message(QStringLiteral("Unable to launch Browser."), QStringLiteral("Aquabill Error"),
+                                  platform::Buttons::Ok, platform::Icon::None);
+        } else {
+            desktop().message(QStringLiteral("The help file is either missing or\r\n"
+                                             "corrupted. Reinstall the program\r\n"
+                                             "to correct the error.\r\n"),
+                              QStringLiteral("Aquabill Help File Error"), platform::Buttons::Ok,
+                              platform::Icon::Exclamation);
+        }
+    } catch (const std::exception &) {
+        desktop().message(QStringLiteral("Unable to opem the help file\r\nThis may be a permissions problem."),
+                          QStringLiteral("Aquabill Help File Error"), platform::Buttons::Ok,
+                          platform::Icon::Exclamation);
+    }
+}
+
+void AquabillMain::Update_Click()
+{
+    OpenWebPage(QStringLiteral("software/misc/update.htm?ID=7&Ver=%1.%2").arg(version::major).arg(version::minor));
+}
+
+void AquabillMain::Logo_Click() { OpenWebPage(QString()); }
+
+void AquabillMain::About_Click()
+{
+    {
+        frmAbout about(*this);
+        about.run();
+    }
+    Form_Activate();
+}
+
+void AquabillMain::OpenWebPage(const QString &path)
+{
+    try {
+        if (!desktop().openUrl(SiteBase + path))
+            desktop().message(QStringLiteral("Unable to launch Browser."), QStringLiteral("Aquabill Error"),
+                              platform::Buttons::Ok, platform::Icon::None);
+    } catch (const std::exception &failure) {
+        // Failures here carry a description but no number of their own.
+        desktop().message(QStringLiteral("A program error has occured\r\nError Number: 0\r\nError description: ")
+                              + QString::fromStdString(failure.what()),
+                          QStringLiteral("Aquabill Error"), platform::Buttons::Ok, platform::Icon::None);
+    }
+}

@@ -1,5 +1,235 @@
 #include "app/aquabill_main.h"
 
-void AquabillMain::LoadConfiguration() {}
-void AquabillMain::Save_Defaults_Click() {}
-void AquabillMain::Reset_Defaults_Click() {}
+#include "app/failures.h"
+#include "app/version.h"
+#include "calc/dates.h"
+#include "calc/numbers.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+
+namespace {
+
+const QString configurationFile = QStringLiteral("Data/Aquabill.ini");
+const QString crlf = QStringLiteral("\r\n");
+
+// Only blanks are trimmed: a tab before a key is part of the line, as it always
+// was for this file.
+QString trimBlanks(const QString &line)
+{
+    qsizetype first = 0;
+    qsizetype last = line.size();
+    while (first < last && line.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && line.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return line.mid(first, last - first);
+}
+
+// A tick box takes 0, 1 or 2; any other stored value cannot be shown.
+int boxState(int state)
+{
+    if (state < 0 || state > 2)
+        throw RuntimeFailure(QStringLiteral("invalid tick box value %1").arg(state));
+    return state;
+}
+
+double lead(const QLineEdit *box) { return numbers::leading(box->text()); }
+
+}  // namespace
+
+void AquabillMain::LoadConfiguration()
+{
+    try {
+        StepCode = 161;
+        ConfigEcho = QStringLiteral("Aquabill Configuration") + crlf + QStringLiteral("----------------------");
+        CheckFolder(QStringLiteral("Data"));
+
+        if (!desktop().fileExists(configurationFile)) {
+            desktop().message(QStringLiteral("The configuration file is missing or corrupted") + crlf
+                                  + QStringLiteral("Reinstall the program to restore the file") + crlf
+                                  + QStringLiteral("The program will now terminate"),
+                              QStringLiteral("Aquabill Configuration File Error"), platform::Buttons::Ok,
+                              platform::Icon::Critical);
+            EndProgram(1);
+        }
+
+        std::unique_ptr<platform::LineReader> reader = desktop().openForReading(configurationFile);
+        if (!reader)
+            throw RuntimeFailure(QStringLiteral("the configuration file cannot be opened"));
+        StepCode = 162;
+        int keysToFind = 15;
+        int sectionsToFind = 2;
+
+        // Each key names what it fills; fields hold the stored number less one,
+        // except the water volume charge, which is stored as shown.
+        struct FieldKey {
+            const char *key;
+            QLineEdit *field;
+            double offset;
+        };
+        const FieldKey fieldKeys[] = {
+            {"Disc1=", c.Disc1, 1},     {"Disc2=", c.Disc2, 1},       {"SVAllow=", c.BPoint, 1},
+            {"SFCharge=", c.CheapR, 1}, {"WVRate=", c.NormalR1, 0},   {"SVRate=", c.NormalR2, 1},
+            {"Predict=", c.PRate, 1},   {"WFCharge=", c.SCharge, 1},  {"VRate=", c.VAT, 1},
+        };
+        struct TextKey {
+            const char *key;
+            QString *stored;
+        };
+        const TextKey textKeys[] = {
+            {"Disc1PT=", &StoredDisc1PT}, {"Disc2FT=", &StoredDisc2FT}, {"PSize=", &StoredPSize}};
+
+        while (!reader->atEnd()) {
+            const std::optional<QString> read = reader->readLine();
+            if (!read)
+                throw RuntimeFailure(QStringLiteral("the configuration file cannot be read"));
+            if (read->isEmpty() || read->startsWith(QLatin1Char('#')))
+                continue;
+            const QString line = trimBlanks(*read);
+
+            auto value = [&line](const char *key) -> std::optional<QString> {
+                const QString prefix = QLatin1String(key);
+                if (!line.startsWith(prefix))
+                    return std::nullopt;
+                return line.mid(prefix.size());
+            };
+            bool matched = false;
+            if (auto v = value("LogLevel=")) {
+                StoredLogLevel = float(numbers::leading(*v));
+                matched = true;
+            } else if (auto v = value("RunOnTop=")) {
+                RunOnTopSetting = numbers::roundEven16(numbers::leading(*v));
+                matched = true;
+            } else if (auto v = value("VUnits=")) {
+                StoredVUnits = numbers::roundEven16(numbers::leading(*v));
+                matched = true;
+            }
+            for (const FieldKey &k : fieldKeys) {
+                if (matched)
+                    break;
+                if (auto v = value(k.key)) {
+                    k.field->setText(numbers::plain(numbers::leading(*v) - k.offset));
+                    matched = true;
+                }
+            }
+            for (const TextKey &k : textKeys) {
+                if (matched)
+                    break;
+                if (auto v = value(k.key)) {
+                    *k.stored = numbers::plain(numbers::leading(*v));
+                    matched = true;
+                }
+            }
+            if (matched)
+                --keysToFind;
+            if (line == QStringLiteral("[Run]") || line == QStringLiteral("[Data]"))
+                --sectionsToFind;
+            ConfigEcho += crlf + line;
+        }
+        reader.reset();
+        ConfigEcho += crlf + crlf;
+        StepCode = 163;
+
+        PendingMessage.clear();
+        setValue(c.Period, 1);
+        CheckSettings(false, true);
+        if (!PendingMessage.isEmpty() || keysToFind != 0 || sectionsToFind != 0) {
+            desktop().message(QStringLiteral("The configuration file is corrupted") + crlf
+                                  + QStringLiteral("Reinstall the program to restore the file") + crlf
+                                  + QStringLiteral("The program will now terminate"),
+                              QStringLiteral("Aquabill Configuration File Error"), platform::Buttons::Ok,
+                              platform::Icon::Critical);
+            EndProgram(1);
+        }
+
+        auto storedState = [this](const QString &stored) {
+            return boxState(numbers::roundEven16(numbers::full(stored, locale()) - 1));
+        };
+        setValue(c.OnTop, boxState(RunOnTopSetting - 1));
+        setValue(c.AutoSave, boxState(numbers::roundEven16(double(StoredLogLevel) - 1)));
+        setValue(c.Period, storedState(StoredPSize));
+        setValue(c.VolUnits1, boxState(StoredVUnits - 1));
+        setValue(c.Disc1P, storedState(StoredDisc1PT));
+        setValue(c.Disc2F, storedState(StoredDisc2FT));
+    } catch (const RuntimeFailure &) {
+        FatalError(QStringLiteral("Config Read Error"), StepCode);
+    }
+}
+
+void AquabillMain::Save_Defaults_Click()
+{
+    try {
+        StepCode = 201;
+        PendingMessage.clear();
+        CheckSettings(true, false);
+        TidyResults();
+        if (!PendingMessage.isEmpty()) {
+            desktop().message(PendingMessage, QStringLiteral("Aquabill Data Error"), platform::Buttons::Ok,
+                              platform::Icon::Exclamation);
+            return;
+        }
+
+        StepCode = 202;
+        auto state = [](const QCheckBox *box) { return QString::number(value(box) + 1); };
+        auto number = [](const QLineEdit *box) { return numbers::plain(lead(box) + 1); };
+        const QStringList lines = {
+            QStringLiteral("# Aquabill Version %1.%2").arg(version::major).arg(version::minor),
+            QStringLiteral("# Configuration File"),
+            QStringLiteral("# ") + dates::ddMmmYyTime(desktop().now(), locale()),
+            QString(),
+            QStringLiteral("[Run]"),
+            QStringLiteral("LogLevel=") + state(c.AutoSave),
+            QStringLiteral("RunOnTop=") + state(c.OnTop),
+            QString(),
+            QStringLiteral("[Data]"),
+            QStringLiteral("Disc1=") + number(c.Disc1),
+            QStringLiteral("Disc1PT=") + state(c.Disc1P),
+            QStringLiteral("Disc2=") + number(c.Disc2),
+            QStringLiteral("Disc2FT=") + state(c.Disc2F),
+            QStringLiteral("Predict=") + number(c.PRate),
+            QStringLiteral("PSize=") + state(c.Period),
+            QStringLiteral("SFCharge=") + number(c.CheapR),
+            QStringLiteral("SVAllow=") + number(c.BPoint),
+            QStringLiteral("SVRate=") + number(c.NormalR2),
+            QStringLiteral("VRate=") + number(c.VAT),
+            QStringLiteral("VUnits=") + state(c.VolUnits1),
+            QStringLiteral("WFCharge=") + number(c.SCharge),
+            QStringLiteral("WVRate=") + c.NormalR1->text(),
+        };
+
+        // The new file is written beside the old one and takes its place in one
+        // step, so a failed write leaves the saved tariff as it was.
+        CheckFolder(QStringLiteral("Data"));
+        if (!desktop().replaceFile(configurationFile, lines.join(crlf) + crlf)) {
+            desktop().message(QStringLiteral("Unable to write to the configuration file.") + crlf
+                                  + QStringLiteral("This may be a permissions problem."),
+                              QStringLiteral("Aquabill Configuration File Error"), platform::Buttons::Ok,
+                              platform::Icon::Exclamation);
+            return;
+        }
+
+        StepCode = 204;
+        ShowStatus(QStringLiteral("Defaults Saved"));
+        CheckSettings(false, true);
+        RefreshResultCurrency();
+        for (QLineEdit *box : {c.Date1, c.Date2}) {
+            if (const std::optional<QDate> date = dates::parse(box->text(), locale()))
+                box->setText(dates::shortDate(*date, locale()));
+        }
+    } catch (const RuntimeFailure &) {
+        FatalError(QStringLiteral("Save Config Error"), StepCode);
+    }
+}
+
+void AquabillMain::Reset_Defaults_Click()
+{
+    LoadConfiguration();
+    ClearActualResults();
+    ClearPredictedResults();
+    TidyResults();
+    c.Save->setEnabled(false);
+    ShowStatus(QStringLiteral("Defaults Restored"));
+}
