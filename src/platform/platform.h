@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
@@ -25,6 +26,25 @@ public:
     virtual bool atEnd() = 0;
     // Empty optional when the read itself failed.
     virtual std::optional<QString> readLine() = 0;
+    // The next line as the file stores it (single-byte text without its line
+    // end), valid until the next read: counting or copying a large log need not
+    // convert every line. Empty optional when the read failed.
+    virtual std::optional<QByteArrayView> readStoredLine() = 0;
+};
+
+// A file being written anew beside the one it is to replace. Each write adds a
+// CR LF; after a failed write every later write and the commit fail too.
+// Dropping the writer without a commit discards the new file and leaves the
+// old one exactly as it was.
+class LineWriter {
+public:
+    virtual ~LineWriter() = default;
+    virtual bool writeLine(const QString &text) = 0;
+    // A line as a LineReader stores it, written without conversion.
+    virtual bool writeStoredLine(QByteArrayView line) = 0;
+    // Puts the new file in the old one's place in one step; false when that or
+    // any write failed, and the old file is then untouched.
+    virtual bool commit() = 0;
 };
 
 class Platform {
@@ -47,6 +67,9 @@ public:
     // Writes the whole file beside the old one and replaces it in one step: a
     // failure leaves any old file exactly as it was.
     virtual bool replaceFile(const QString &path, const QString &content) = 0;
+    // The streaming form of replaceFile, for files too large to hold in
+    // memory; null when the new file cannot even be started.
+    virtual std::unique_ptr<LineWriter> beginReplace(const QString &path) = 0;
     virtual bool copyFile(const QString &from, const QString &to) = 0;
 
     // Hands a web address or a document to the desktop's default application.

@@ -15,6 +15,7 @@ public:
     std::unique_ptr<LineReader> openForReading(const QString &path) override;
     bool appendLine(const QString &path, const QString &text) override;
     bool replaceFile(const QString &path, const QString &content) override;
+    std::unique_ptr<LineWriter> beginReplace(const QString &path) override;
     bool copyFile(const QString &from, const QString &to) override;
     bool openUrl(const QString &url) override;
     bool openDocument(const QString &path) override;

@@ -1,0 +1,24 @@
+#include "records/record_texts.h"
+
+#include "app/version.h"
+
+namespace records {
+
+QString rightAligned(const QString &value, int width)
+{
+    return (QString(width, u' ') + value).right(width);
+}
+
+QString resultsTitleBlock(const QString &created)
+{
+    return QStringLiteral("Aquabill Results Log") + crlf + version::text() + crlf + QStringLiteral("File Created") + crlf
+           + created + crlf + crlf;
+}
+
+QString historyTitleBlock(const QString &created)
+{
+    return QStringLiteral("Aquabill History Log") + crlf + version::text() + crlf + QStringLiteral("File Created") + crlf
+           + created + crlf + crlf + crlf;
+}
+
+}  // namespace records

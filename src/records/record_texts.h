@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Text pieces shared by both logs.
+namespace records {
+
+inline const QString crlf = QStringLiteral("\r\n");
+
+// The file's path below the working folder.
+inline QString logPath(const QString &fileName) { return QStringLiteral("Log/") + fileName; }
+
+// The value behind `width` spaces, of which only the rightmost `width`
+// characters remain: short values are padded on the left, long ones lose their
+// leftmost characters, so every column keeps its width.
+QString rightAligned(const QString &value, int width);
+
+// The title blocks that open a new log, `created` being their date line; each
+// is the text of one write, without the final line end that the write adds.
+QString resultsTitleBlock(const QString &created);
+QString historyTitleBlock(const QString &created);
+
+}  // namespace records
