@@ -31,7 +31,7 @@ enum class Look {
     Plain,        // buttons, tick boxes, pictures
 };
 
-struct Spec {
+struct ControlDesign {
     Kind kind;
     const char *name;
     const char *caption;
@@ -58,7 +58,7 @@ constexpr int row(int n) { return 34 + n * 22; }
 constexpr int cmdW = 82, cmdGap = 5;
 constexpr int cmd(int n) { return 8 + n * (cmdW + cmdGap); }
 
-const Spec specs[] = {
+const ControlDesign designs[] = {
     // Title band
     {Kind::Label, "Label26", "Meterwise", "", 8, 4, 130, 24, Look::Title},
     {Kind::Label, "Status", "", "", 230, 8, 330, 18, Look::Status},
@@ -291,7 +291,7 @@ void limitNotes(QPlainTextEdit *notes)
     });
 }
 
-QWidget *create(const Spec &s, QWidget *window)
+QWidget *create(const ControlDesign &s, QWidget *window)
 {
     QWidget *w = nullptr;
     const QString caption = QString::fromUtf8(s.caption);
@@ -338,7 +338,7 @@ T *find(QWidget *window, const char *name)
 
 Controls buildControls(QWidget *window)
 {
-    for (const Spec &s : specs)
+    for (const ControlDesign &s : designs)
         create(s, window);
 
     Controls c{};
