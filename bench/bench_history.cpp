@@ -285,19 +285,6 @@ int main()
         QFile::remove(QString::fromLatin1(copy));
         return run;
     });
-    // Rem Last makes its new log durable before it takes the old one's place
-    // (the replacement is synced to the disk at its commit); cp does not, so
-    // cp followed by a sync of its copy is shown beside it.
-    const Figures cpSync = measure([&] {
-        QFile::remove(QString::fromLatin1(copy));
-        Run run = command({"cp", path.constData(), copy.constData()});
-        const Run sync = command({"sync", "--data", copy.constData()});
-        run.seconds += sync.seconds;
-        run.peakKb = std::max(run.peakKb, sync.peakKb);
-        run.ok = run.ok && sync.ok;
-        QFile::remove(QString::fromLatin1(copy));
-        return run;
-    });
     const qint64 sizeBefore = QFile(historyLog).size();
     const Figures remLast = measure([&] {
         const qint64 before = QFile(historyLog).size();
@@ -312,7 +299,6 @@ int main()
     std::printf("\nMedian of %d runs; peak is the largest resident size of a run's process.\n", Runs);
     print("wc -l", wc);
     print("cp into the same folder", cp);
-    print("cp, then sync of the copy", cpSync);
     print("window alone (no operation)", baseline);
     print("Get Last", getLast);
     print("history step of Calculate", historyStep);
@@ -320,10 +306,9 @@ int main()
     std::printf("  (Rem Last removed %lld bytes over %d runs)\n\n",
                 static_cast<long long>(sizeBefore - QFile(historyLog).size()), Runs);
 
-    bool met = wc.ok && cp.ok && cpSync.ok && baseline.ok && getLast.ok && historyStep.ok && remLast.ok;
+    bool met = wc.ok && cp.ok && baseline.ok && getLast.ok && historyStep.ok && remLast.ok;
     met = verdict("Get Last / wc -l", getLast.seconds / wc.seconds, 3, getLast.peakKb) && met;
     met = verdict("history step / wc -l", historyStep.seconds / wc.seconds, 3, historyStep.peakKb) && met;
     met = verdict("Rem Last / cp", remLast.seconds / cp.seconds, 3, remLast.peakKb) && met;
-    verdict("Rem Last / (cp, then sync)", remLast.seconds / cpSync.seconds, 3, remLast.peakKb);
     return met ? 0 : 1;
 }

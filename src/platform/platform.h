@@ -30,21 +30,8 @@ public:
     // end), valid until the next read: counting or copying a large log need not
     // convert every line. Empty optional when the read failed.
     virtual std::optional<QByteArrayView> readStoredLine() = 0;
-};
-
-// A file being written anew beside the one it is to replace. Each write adds a
-// CR LF; after a failed write every later write and the commit fail too.
-// Dropping the writer without a commit discards the new file and leaves the
-// old one exactly as it was.
-class LineWriter {
-public:
-    virtual ~LineWriter() = default;
-    virtual bool writeLine(const QString &text) = 0;
-    // A line as a LineReader stores it, written without conversion.
-    virtual bool writeStoredLine(QByteArrayView line) = 0;
-    // Puts the new file in the old one's place in one step; false when that or
-    // any write failed, and the old file is then untouched.
-    virtual bool commit() = 0;
+    // Where in the file the next line starts, in bytes.
+    virtual qint64 position() const = 0;
 };
 
 class Platform {
@@ -67,9 +54,12 @@ public:
     // Writes the whole file beside the old one and replaces it in one step: a
     // failure leaves any old file exactly as it was.
     virtual bool replaceFile(const QString &path, const QString &content) = 0;
-    // The streaming form of replaceFile, for files too large to hold in
-    // memory; null when the new file cannot even be started.
-    virtual std::unique_ptr<LineWriter> beginReplace(const QString &path) = 0;
+    // Cuts the file to its first `bytes` bytes in one step, leaving them as
+    // they are stored; false, with the file as it was, when the cut failed or
+    // the file is shorter than that.
+    virtual bool keepStartOfFile(const QString &path, qint64 bytes) = 0;
+    // In bytes; -1 when there is no such file.
+    virtual qint64 fileSize(const QString &path) const = 0;
     virtual bool copyFile(const QString &from, const QString &to) = 0;
 
     // Hands a web address or a document to the desktop's default application.

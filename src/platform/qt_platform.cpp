@@ -66,6 +66,8 @@ public:
         return decodeSingleByte(QByteArray::fromRawData(stored->data(), stored->size()));
     }
 
+    qint64 position() const override { return m_bufferStart + m_start; }
+
 private:
     static constexpr qsizetype BlockSize = 256 * 1024;
 
@@ -86,6 +88,7 @@ private:
             return false;
         if (m_start > 0) {
             std::memmove(m_buffer.data(), m_buffer.constData() + m_start, m_end - m_start);
+            m_bufferStart += m_start;
             m_end -= m_start;
             m_start = 0;
         }
@@ -106,68 +109,9 @@ private:
 
     QFile m_file;
     QByteArray m_buffer;
+    qint64 m_bufferStart = 0;  // where in the file the buffer's first byte is
     qsizetype m_start = 0, m_end = 0;
     bool m_eof = false, m_failed = false;
-};
-
-// Unbuffered underneath and buffered here: a QSaveFile that buffers reports a
-// failed write only at its flush, after which it commits all the same, while
-// here every write's result is seen before the commit is tried.
-class FileLineWriter : public LineWriter {
-public:
-    explicit FileLineWriter(const QString &path) : m_file(path) { m_buffer.resize(BlockSize); }
-    bool open() { return m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
-
-    bool writeLine(const QString &text) override { return writeStoredLine(encodeSingleByte(text)); }
-
-    bool writeStoredLine(QByteArrayView line) override
-    {
-        return put(line) && put(QByteArrayView("\r\n", 2));
-    }
-
-    bool commit() override
-    {
-        if (!flush()) {
-            m_file.cancelWriting();
-            return false;
-        }
-        return m_file.commit();
-    }
-
-private:
-    static constexpr qsizetype BlockSize = 256 * 1024;
-
-    bool put(QByteArrayView bytes)
-    {
-        if (m_failed)
-            return false;
-        if (m_used + bytes.size() > m_buffer.size() && !flush())
-            return false;
-        if (bytes.size() > m_buffer.size())
-            return send(bytes);
-        std::memcpy(m_buffer.data() + m_used, bytes.data(), bytes.size());
-        m_used += bytes.size();
-        return true;
-    }
-
-    bool flush()
-    {
-        const bool sent = send(QByteArrayView(m_buffer.constData(), m_used));
-        m_used = 0;
-        return sent;
-    }
-
-    bool send(QByteArrayView bytes)
-    {
-        if (m_failed || (!bytes.isEmpty() && m_file.write(bytes.data(), bytes.size()) != bytes.size()))
-            m_failed = true;
-        return !m_failed;
-    }
-
-    QSaveFile m_file;
-    QByteArray m_buffer;
-    qsizetype m_used = 0;
-    bool m_failed = false;
 };
 
 QMessageBox::Icon toQt(Icon icon)
@@ -251,12 +195,21 @@ bool QtPlatform::replaceFile(const QString &path, const QString &content)
     return file.commit();
 }
 
-std::unique_ptr<LineWriter> QtPlatform::beginReplace(const QString &path)
+bool QtPlatform::keepStartOfFile(const QString &path, qint64 bytes)
 {
-    auto writer = std::make_unique<FileLineWriter>(path);
-    if (!writer->open())
-        return nullptr;
-    return writer;
+    // Cut where the file lies, without rewriting the lines it keeps: the cut
+    // is one step that happens whole or not at all, costs the same for any
+    // size of log, and leaves the file's owner, permissions and links alone.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered) || file.size() < bytes)
+        return false;
+    return file.resize(bytes);
+}
+
+qint64 QtPlatform::fileSize(const QString &path) const
+{
+    const QFileInfo info(path);
+    return info.isFile() ? info.size() : -1;
 }
 
 bool QtPlatform::copyFile(const QString &from, const QString &to) { return QFile::copy(from, to); }

@@ -15,7 +15,8 @@ public:
     std::unique_ptr<LineReader> openForReading(const QString &path) override;
     bool appendLine(const QString &path, const QString &text) override;
     bool replaceFile(const QString &path, const QString &content) override;
-    std::unique_ptr<LineWriter> beginReplace(const QString &path) override;
+    bool keepStartOfFile(const QString &path, qint64 bytes) override;
+    qint64 fileSize(const QString &path) const override;
     bool copyFile(const QString &from, const QString &to) override;
     bool openUrl(const QString &url) override;
     bool openDocument(const QString &path) override;

@@ -60,15 +60,16 @@ void AquabillMain::Del_Last_Click()
 {
     const QString path = records::logPath(HistoryFileName);
     CheckFolder(QStringLiteral("Log"));
-    qint64 lines = 0;
+    records::LineCount log;
     if (!CheckLogFile(QStringLiteral("history"), HistoryFileName)) {
-        const std::optional<records::LineCount> log = records::countLines(desktop(), path);
-        if (!log) {
+        const std::optional<records::LineCount> counted = records::countLines(desktop(), path);
+        if (!counted) {
             showHistoryFileError(*this);
             return;
         }
-        lines = log->lines;
+        log = *counted;
     }
+    const qint64 lines = log.lines;
 
     platform::Answer answer = platform::Answer::No;
     if (lines <= history::HeaderLines) {
@@ -84,7 +85,7 @@ void AquabillMain::Del_Last_Click()
         const qint64 keep = lines - 1 - history::linesBeforeLastEntry(lines);
         CheckFolder(QStringLiteral("Log"));
         if (!CheckLogFile(QStringLiteral("history"), HistoryFileName)
-            && !records::keepFirstLines(desktop(), path, keep)) {
+            && !records::keepFirstLines(desktop(), path, log, keep)) {
             showHistoryFileError(*this);
             return;
         }

@@ -6,6 +6,15 @@
 
 namespace records {
 
+std::optional<qint64> LineCount::startOfLine(qint64 index) const
+{
+    if (index == lines)
+        return bytes;
+    if (index < 0 || index > lines || index < lines - Remembered)
+        return std::nullopt;
+    return recentStarts[index % Remembered];
+}
+
 std::optional<LineCount> countLines(platform::Platform &desktop, const QString &path)
 {
     std::unique_ptr<platform::LineReader> reader = desktop.openForReading(path);
@@ -16,6 +25,7 @@ std::optional<LineCount> countLines(platform::Platform &desktop, const QString &
     // stored, the last one's bytes kept in a buffer that is reused.
     QByteArray last;
     while (!reader->atEnd()) {
+        count.recentStarts[count.lines % LineCount::Remembered] = reader->position();
         const std::optional<QByteArrayView> line = reader->readStoredLine();
         if (!line)
             return std::nullopt;
@@ -24,28 +34,36 @@ std::optional<LineCount> countLines(platform::Platform &desktop, const QString &
             std::memcpy(last.data(), line->data(), line->size());
         ++count.lines;
     }
+    count.bytes = reader->position();
     count.lastLine = platform::decodeSingleByte(last);
     return count;
 }
 
-bool keepFirstLines(platform::Platform &desktop, const QString &path, qint64 keep)
+namespace {
+
+// Reads the file anew up to the start of line `index`.
+std::optional<qint64> findStartOfLine(platform::Platform &desktop, const QString &path, qint64 index)
 {
     std::unique_ptr<platform::LineReader> reader = desktop.openForReading(path);
     if (!reader)
-        return false;
-    std::unique_ptr<platform::LineWriter> writer = desktop.beginReplace(path);
-    if (!writer)
-        return false;
-    for (qint64 i = 0; i < keep; ++i) {
-        if (reader->atEnd())
-            return false;
-        const std::optional<QByteArrayView> line = reader->readStoredLine();
-        if (!line || !writer->writeStoredLine(*line))
-            return false;
+        return std::nullopt;
+    for (qint64 i = 0; i < index; ++i) {
+        if (reader->atEnd() || !reader->readStoredLine())
+            return std::nullopt;
     }
-    // The old file is let go before the new one takes its name.
-    reader.reset();
-    return writer->commit();
+    return reader->position();
+}
+
+}  // namespace
+
+bool keepFirstLines(platform::Platform &desktop, const QString &path, const LineCount &counted, qint64 keep)
+{
+    std::optional<qint64> cut = counted.startOfLine(keep);
+    // Time may have passed since the count, a question answered perhaps, and
+    // another program may have written to the file meanwhile.
+    if (!cut || desktop.fileSize(path) != counted.bytes)
+        cut = findStartOfLine(desktop, path, keep);
+    return cut && desktop.keepStartOfFile(path, *cut);
 }
 
 }  // namespace records

@@ -41,31 +41,9 @@ bool ScriptedPlatform::replaceFile(const QString &path, const QString &content)
     return !m_failingPaths.contains(path) && QtPlatform::replaceFile(path, content);
 }
 
-namespace {
-
-// A disk that fills up after the first line of a replacement: the new file
-// really is started beside the old one and then has to be given up.
-class FillingLineWriter : public LineWriter {
-public:
-    explicit FillingLineWriter(std::unique_ptr<LineWriter> real) : m_real(std::move(real)) {}
-    bool writeLine(const QString &text) override { return pass() && m_real->writeLine(text); }
-    bool writeStoredLine(QByteArrayView line) override { return pass() && m_real->writeStoredLine(line); }
-    bool commit() override { return false; }
-
-private:
-    bool pass() { return m_lines++ == 0; }
-    std::unique_ptr<LineWriter> m_real;
-    int m_lines = 0;
-};
-
-}  // namespace
-
-std::unique_ptr<LineWriter> ScriptedPlatform::beginReplace(const QString &path)
+bool ScriptedPlatform::keepStartOfFile(const QString &path, qint64 bytes)
 {
-    std::unique_ptr<LineWriter> real = QtPlatform::beginReplace(path);
-    if (!real || !m_failingPaths.contains(path))
-        return real;
-    return std::make_unique<FillingLineWriter>(std::move(real));
+    return !m_failingPaths.contains(path) && QtPlatform::keepStartOfFile(path, bytes);
 }
 
 bool ScriptedPlatform::copyFile(const QString &from, const QString &to)

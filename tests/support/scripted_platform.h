@@ -29,7 +29,7 @@ public:
     QDateTime now() const override { return m_now; }
     bool appendLine(const QString &path, const QString &text) override;
     bool replaceFile(const QString &path, const QString &content) override;
-    std::unique_ptr<platform::LineWriter> beginReplace(const QString &path) override;
+    bool keepStartOfFile(const QString &path, qint64 bytes) override;
     bool copyFile(const QString &from, const QString &to) override;
     bool openUrl(const QString &url) override;
     bool openDocument(const QString &path) override;
@@ -43,8 +43,7 @@ public:
     // The next message boxes are answered with these, in order; unscripted
     // boxes get the first button's answer.
     void answerWith(std::initializer_list<platform::Answer> answers);
-    // Writes to this relative path fail from now on, as on a full disk; a
-    // streaming replacement gets its first line written and then fails.
+    // Writes to this relative path fail from now on, as on a full disk.
     void failWritesTo(const QString &path) { m_failingPaths.insert(path); }
     // Desktop requests (web pages, documents, the viewer) fail from now on.
     void failDesktopRequests() { m_desktopFails = true; }
