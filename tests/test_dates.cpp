@@ -2,114 +2,52 @@
 
 #include <QtTest>
 
-using namespace Qt::StringLiterals;
-
-static QLocale localeNamed(const QString &name)
-{
-    return name == u"C" ? QLocale::c() : QLocale(name);
-}
+// Stands in for "no date"; none of the texts below means 1 January of year 1.
+static const QDate refused(1, 1, 1);
 
 class TestDates : public QObject {
     Q_OBJECT
 
 private slots:
-    // An invalid expected date stands for "no date".
     void parse_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QDate>("expected");
-        QTest::newRow("gb, blanks") << " 01/06/2019 " << "en_GB" << QDate(2019, 6, 1);
-        QTest::newRow("gb single digits") << "1/12/19" << "en_GB" << QDate(2019, 12, 1);
-        QTest::newRow("pivot low") << "05/03/29" << "en_GB" << QDate(2029, 3, 5);
-        QTest::newRow("pivot high") << "05/03/30" << "en_GB" << QDate(1930, 3, 5);
-        QTest::newRow("leap day of 2000") << "29/02/00" << "en_GB" << QDate(2000, 2, 29);
-        QTest::newRow("no 31 February") << "31/02/2019" << "en_GB" << QDate();
-        QTest::newRow("us month first") << "12/1/2019" << "en_US" << QDate(2019, 12, 1);
-        QTest::newRow("us two-digit year") << "6/1/19" << "en_US" << QDate(2019, 6, 1);
-        QTest::newRow("us no 13th month") << "13/1/2019" << "en_US" << QDate();
-        QTest::newRow("de two-digit year") << "01.06.19" << "de_DE" << QDate(2019, 6, 1);
-        QTest::newRow("month name") << "05-Dec-2019" << "en_GB" << QDate(2019, 12, 5);
-        QTest::newRow("month name, any case") << "5-dEC-19" << "en_US" << QDate(2019, 12, 5);
-        QTest::newRow("english in german") << "05-May-2019" << "de_DE" << QDate(2019, 5, 5);
-        QTest::newRow("german abbreviation") << "05-Dez-2019" << "de_DE" << QDate(2019, 12, 5);
-        QTest::newRow("german with stop") << "05-dez.-2019" << "de_DE" << QDate(2019, 12, 5);
-        QTest::newRow("german umlaut") << u"05-März-2019"_s << "de_DE" << QDate(2019, 3, 5);
-        QTest::newRow("unknown month") << "05-Foo-2019" << "en_GB" << QDate();
-        QTest::newRow("iso") << "2019-06-01" << "de_DE" << QDate(2019, 6, 1);
-        QTest::newRow("iso invalid") << "2019-02-30" << "en_GB" << QDate();
-        QTest::newRow("c locale") << "1 Jun 2019" << "C" << QDate(2019, 6, 1);
-        QTest::newRow("trailing text") << "01/06/2019 x" << "en_GB" << QDate();
+        QTest::newRow("blanks, single digits, leap day of 00") << " 29/2/00 " << "en_GB" << QDate(2000, 2, 29);
+        QTest::newRow("29 is the last 20yy") << "31/12/29" << "en_GB" << QDate(2029, 12, 31);
+        QTest::newRow("30 is the first 19yy") << "1/1/30" << "en_GB" << QDate(1930, 1, 1);
+        QTest::newRow("no 31 February") << "31/02/2019" << "en_GB" << refused;
+        QTest::newRow("month first") << "12/5/2026" << "en_US" << QDate(2026, 12, 5);
+        QTest::newRow("month name in any case") << "5-dEC-19" << "en_US" << QDate(2019, 12, 5);
+        QTest::newRow("English month name in German") << "05-May-2019" << "de_DE" << QDate(2019, 5, 5);
+        QTest::newRow("trailing text") << "01/06/2019 x" << "en_GB" << refused;
     }
     void parse()
     {
         QFETCH(QString, text);
         QFETCH(QString, locale);
-        QFETCH(QDate, expected);
-        QCOMPARE(dates::parse(text, localeNamed(locale)).value_or(QDate()), expected);
+        QTEST(dates::parse(text, QLocale(locale)).value_or(refused), "expected");
     }
 
-    void roundTrip_data()
+    // Years outside the two-digit window, so a short form that lost its century fails.
+    void writtenDatesReadBack()
     {
-        QTest::addColumn<QString>("locale");
-        for (const char *name : {"en_GB", "en_US", "en_IE", "de_DE", "fr_FR", "ru_RU", "C"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
-    void roundTrip()
-    {
-        QFETCH(QString, locale);
-        const QLocale l = localeNamed(locale);
-        // Every month once, and years on both sides of the two-digit window.
-        for (int month = 1; month <= 12; ++month) {
-            for (int year : {1929, 1930, 1999, 2000, 2029, 2030}) {
-                const QDate date(year, month, month == 2 ? 28 : 30 - month % 2);
-                QCOMPARE(dates::parse(dates::shortDate(date, l), l), date);
-                QCOMPARE(dates::parse(dates::ddMmmYyyy(date, l), l), date);
+        for (const QLocale &locale : {QLocale("en_GB"), QLocale("en_US"), QLocale("de_DE"), QLocale("fr_FR"), QLocale("ru_RU"), QLocale::c()}) {
+            for (int month = 1; month <= 12; ++month) {
+                const QDate date(month % 2 ? 1925 : 2035, month, 28);
+                QCOMPARE(dates::parse(dates::shortDate(date, locale), locale), date);
+                QCOMPARE(dates::parse(dates::ddMmmYyyy(date, locale), locale), date);
             }
         }
+        // The locale's "Dez." loses its stop, so the named form keeps to eleven characters.
+        QCOMPARE(dates::ddMmmYyyy(QDate(2026, 12, 5), QLocale("de_DE")), "05-Dez-2026");
     }
 
-    void written_data()
+    void aMonthLaterEndsOnTheLastDayThereIs()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("dateTime");
-        QTest::addColumn<QString>("named");
-        QTest::addColumn<QString>("namedTime");
-        QTest::newRow("en_GB") << "en_GB" << "05/12/2026" << "05/12/2026 10:15:42"
-                               << "05-Dec-2026" << "05-Dec-26 10:15:42";
-        QTest::newRow("en_US") << "en_US" << "12/5/2026" << "12/5/2026 10:15:42"
-                               << "05-Dec-2026" << "05-Dec-26 10:15:42";
-        QTest::newRow("de_DE") << "de_DE" << "05.12.2026" << "05.12.2026 10:15:42"
-                               << "05-Dez-2026" << "05-Dez-26 10:15:42";
-    }
-    void written()
-    {
-        QFETCH(QString, locale);
-        const QLocale l(locale);
-        const QDateTime moment(QDate(2026, 12, 5), QTime(10, 15, 42));
-        QTEST(dates::shortDate(moment.date(), l), "date");
-        QTEST(dates::shortDateTime(moment, l), "dateTime");
-        QTEST(dates::ddMmmYyyy(moment.date(), l), "named");
-        QTEST(dates::ddMmmYyTime(moment, l), "namedTime");
-    }
-
-    void addMonths_data()
-    {
-        QTest::addColumn<QDate>("from");
-        QTest::addColumn<int>("months");
-        QTest::addColumn<QDate>("expected");
-        QTest::newRow("into short February") << QDate(2019, 1, 31) << 1 << QDate(2019, 2, 28);
-        QTest::newRow("into leap February") << QDate(2020, 1, 31) << 1 << QDate(2020, 2, 29);
-        QTest::newRow("a year") << QDate(2019, 6, 1) << 12 << QDate(2020, 6, 1);
-        QTest::newRow("backwards over a year end") << QDate(2020, 3, 31) << -4 << QDate(2019, 11, 30);
-    }
-    void addMonths()
-    {
-        QFETCH(QDate, from);
-        QFETCH(int, months);
-        QFETCH(QDate, expected);
-        QCOMPARE(dates::addMonths(from, months), expected);
+        QCOMPARE(dates::addMonths(QDate(2019, 1, 31), 1), QDate(2019, 2, 28));
+        QCOMPARE(dates::addMonths(QDate(2020, 1, 31), 1), QDate(2020, 2, 29));
     }
 };
 

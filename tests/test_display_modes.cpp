@@ -1,174 +1,70 @@
 #include "support/window_driver.h"
 
-#include <QLabel>
 #include <QtTest>
 
-// Captions and tooltips that follow the locale's currency and the options,
-// and the tidying of result boxes.
+// Captions and tooltips that follow the locale's currency, the tax rate and the
+// option boxes, and the result boxes that the options and the tidy-up empty.
 class TestDisplayModes : public QObject {
     Q_OBJECT
 
 private slots:
-    void taxWordFollowsTheCurrency_data();
-    void taxWordFollowsTheCurrency();
-    void optionBoxesClearResultsAndSetCaptions_data();
-    void optionBoxesClearResultsAndSetCaptions();
-    void optionBoxesDoNothingWhileLoading();
-    void tidyEmptiesZeroAndUnusedResults_data();
-    void tidyEmptiesZeroAndUnusedResults();
+    // "given" sets boxes as the program does, so the VAT box's handler runs; the
+    // action clicks a box or tidies the results. An expected "box=text" is a
+    // box's or label's text ("PendingMessage=" the collected messages), and
+    // "?box=text" its tooltip.
+    void windowFollowsTheModes_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("expected");
+        const QLocale gb("en_GB"), ie("en_IE"), us("en_US"), de("de_DE");
+        const QStringList results = {"TDays=183", "TVCostP=£12.00"};
+        QTest::newRow("pound") << gb << QStringList{"VAT=20"} << "" << QStringList{"VATH=VAT:", "VCostL=VAT", "?VATH=VAT Rate (between 0 and 50%)",
+            "?VAT=VAT Rate (0 or between 1 and 50%)", "?TCost=Cost before discounts and VAT", "?D2Cost=Total Discount 2 after VAT"};
+        QTest::newRow("euro before the amount, as started") << ie << QStringList() << "" << QStringList{"VATH=VAT:", "?TVCost=Total Cost (no VAT)",
+            "WVChargeL=/Cu m", "UDayL=Litres/Day:", "PRateH=m", "?PRate=Prediction period (0 ( No Prediction) or between 1 and 24 Months)"};
+        QTest::newRow("dollar") << us << QStringList{"VAT=20"} << "" << QStringList{"VATH=Tax:", "VCostL=Tax", "?VATH=Tax Rate (between 0 and 50%)",
+            "?VAT=Tax Rate (0 or between 0 and 50%)", "?TVCost=Total Cost (inc Tax)", "?D1Cost=Total Discount 1 before Tax"};
+        QTest::newRow("euro after the amount, tidied") << de << QStringList{"VAT=20", "PRate=2", "NR2Cost=10,00 €", "NR2CostP=0,00 €"} << "tidy"
+            << QStringList{"VATH=Tax:", "?VCostP=Predicted Total Tax", "NR2Cost=10,00 €", "NR2CostP="};
+        QTest::newRow("six-monthly") << gb << results << "Period" << QStringList{"TDays=", "TVCostP=", "PendingMessage=", "PRateH=* 6m",
+            "?PRate=Prediction period (0 ( No Prediction) or between 1 and 4 Six Month Periods)"};
+        QTest::newRow("discount 1 in percent") << gb << results + QStringList{"Disc1=5"} << "Disc1P" << QStringList{"TDays=", "PendingMessage=",
+            "Disc1=", "Disc1L=%", "?Disc1=Discount 1 per month ( 0 or between 1% and 30%)"};
+        QTest::newRow("discount 2 fixed") << gb << results + QStringList{"Disc2=3"} << "Disc2F" << QStringList{"TVCostP=", "PendingMessage=",
+            "Disc2=3", "?Disc2=Discount 2 ( 0 or between 1 and 99)", "?D2CostP=Total Discount 2"};
+        QTest::newRow("gallons") << gb << results << "VolUnits1" << results + QStringList{"PendingMessage=stale", "WVChargeL=/1000 Gal",
+            "SVChargeL=/1000 Gal", "UDayL=Gal/Day:"};
+        QTest::newRow("tidy: zero sewerage") << gb << QStringList{"PRate=2", "R2Units=0", "R2UnitsP=12", "NR2Cost=£0.00", "NR2CostP=0"}
+            << "tidy" << QStringList{"R2Units=", "R2UnitsP=12", "NR2Cost=", "NR2CostP="};
+        QTest::newRow("tidy: no fixed charge or discount 1") << gb << QStringList{"SCharge=", "Disc1=", "Disc2=3", "VAT=20", "TSChargeP=£2.00",
+            "D1Cost=5", "D2Cost=3", "VCost=4"} << "tidy" << QStringList{"TSChargeP=", "D1Cost=", "D2Cost=3", "VCost=4"};
+        QTest::newRow("tidy: no discount 2, tax or prediction") << us << QStringList{"PRate=0", "SCharge=$37.50", "Disc1=5", "Disc2=", "VAT=",
+            "TSCharge=$1.00", "D1Cost=5", "D2Cost=6", "VCost=4", "TDaysP=365", "TVCostP=$1.00"}
+            << "tidy" << QStringList{"TSCharge=$1.00", "D1Cost=5", "D2Cost=", "VCost=", "TDaysP=", "TVCostP=", "?VCost=Total Tax"};
+    }
+    void windowFollowsTheModes()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, given);
+        QFETCH(QString, action);
+        QFETCH(QStringList, expected);
+        WindowDriver d(locale);
+        QVERIFY(d.start());
+        for (const QString &item : given)
+            d.find<QLineEdit>(item.section('=', 0, 0))->setText(item.section('=', 1));
+        d.window->PendingMessage = "stale";
+        for (const QString &step : action.split(' ', Qt::SkipEmptyParts))
+            step == "tidy" ? d.window->TidyResults() : d.click(step);
+        for (const QString &item : expected) {
+            const QString name = item.section('=', 0, 0);
+            const QString shown = name.startsWith('?') ? d.find(name.mid(1))->toolTip()
+                                                       : name == "PendingMessage" ? d.window->PendingMessage : d.text(name);
+            QCOMPARE(name + '=' + shown, item);
+        }
+    }
 };
-
-void TestDisplayModes::taxWordFollowsTheCurrency_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("symbol");
-    QTest::addColumn<QString>("word");
-    QTest::newRow("pound before the amount") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "£" << "VAT";
-    QTest::newRow("euro before the amount") << QLocale(QLocale::English, QLocale::Ireland) << "€" << "VAT";
-    QTest::newRow("dollar") << QLocale(QLocale::English, QLocale::UnitedStates) << "$" << "Tax";
-    QTest::newRow("euro after the amount") << QLocale(QLocale::German, QLocale::Germany) << "1" << "Tax";
-}
-
-void TestDisplayModes::taxWordFollowsTheCurrency()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, symbol);
-    QFETCH(QString, word);
-    WindowDriver driver(locale);
-    QVERIFY(driver.start());
-    QCOMPARE(driver.window->CurrencySymbol, symbol);
-
-    driver.type(QStringLiteral("VAT"), QStringLiteral("20"));
-    QCOMPARE(driver.text(QStringLiteral("VATH")), word + QStringLiteral(":"));
-    QCOMPARE(driver.text(QStringLiteral("VCostL")), word);
-    QCOMPARE(driver.find(QStringLiteral("VATH"))->toolTip(), word + QStringLiteral(" Rate (between 0 and 50%)"));
-    const QString vatTip = word == QStringLiteral("VAT") ? QStringLiteral("VAT Rate (0 or between 1 and 50%)")
-                                                         : QStringLiteral("Tax Rate (0 or between 0 and 50%)");
-    QCOMPARE(driver.find(QStringLiteral("VAT"))->toolTip(), vatTip);
-    QCOMPARE(driver.find(QStringLiteral("TCost"))->toolTip(), QStringLiteral("Cost before discounts and ") + word);
-    QCOMPARE(driver.find(QStringLiteral("TVCost"))->toolTip(), QStringLiteral("Total Cost (inc ") + word + QStringLiteral(")"));
-    QCOMPARE(driver.find(QStringLiteral("VCostP"))->toolTip(), QStringLiteral("Predicted Total ") + word);
-    QCOMPARE(driver.find(QStringLiteral("D2Cost"))->toolTip(), QStringLiteral("Total Discount 2 after ") + word);
-
-    // Without a tax rate the totals say so and the discounts lose "before/after".
-    driver.type(QStringLiteral("VAT"), QString());
-    QCOMPARE(driver.find(QStringLiteral("TVCost"))->toolTip(), QStringLiteral("Total Cost"));
-    QCOMPARE(driver.find(QStringLiteral("VCost"))->toolTip(), QStringLiteral("Total ") + word);
-    QCOMPARE(driver.find(QStringLiteral("D1Cost"))->toolTip(), QStringLiteral("Total Discount 1"));
-}
-
-void TestDisplayModes::optionBoxesClearResultsAndSetCaptions_data()
-{
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<bool>("resultsCleared");
-    QTest::addColumn<QString>("disc1After");
-    QTest::addColumn<QStringList>("captions");  // name=caption after the click
-    QTest::newRow("monthly") << "Period" << true << "5"
-                             << QStringList{"PRateH=m", "UDayL=Litres/Day:"};
-    QTest::newRow("discount 1 in percent") << "Disc1P" << true << ""
-                                           << QStringList{"Disc1L=%", "PRateH=* 6m"};
-    QTest::newRow("discount 2 fixed") << "Disc2F" << true << "5" << QStringList{"Disc1L="};
-    QTest::newRow("gallons") << "VolUnits1" << false << "5"
-                             << QStringList{"WVChargeL=/1000 Gal", "SVChargeL=/1000 Gal", "UDayL=Gal/Day:"};
-}
-
-void TestDisplayModes::optionBoxesClearResultsAndSetCaptions()
-{
-    QFETCH(QString, box);
-    QFETCH(bool, resultsCleared);
-    QFETCH(QString, disc1After);
-    QFETCH(QStringList, captions);
-    WindowDriver driver;
-    QVERIFY(driver.start());
-    // Six-monthly working, whatever the shipped configuration says.
-    AquabillMain::setValue(driver.find<QCheckBox>(QStringLiteral("Period")), 0);
-    driver.type(QStringLiteral("Disc1"), QStringLiteral("5"));
-    driver.type(QStringLiteral("Disc2"), QStringLiteral("3"));
-    driver.type(QStringLiteral("PRate"), QStringLiteral("2"));
-    driver.find<QLineEdit>(QStringLiteral("TDays"))->setText(QStringLiteral("183"));
-    driver.find<QLineEdit>(QStringLiteral("TVCostP"))->setText(QStringLiteral("£12.00"));
-    driver.window->PendingMessage = QStringLiteral("stale");
-
-    driver.click(box);
-    QVERIFY(driver.ticked(box));
-    QCOMPARE(driver.text(QStringLiteral("TDays")).isEmpty(), resultsCleared);
-    QCOMPARE(driver.text(QStringLiteral("TVCostP")).isEmpty(), resultsCleared);
-    QCOMPARE(driver.window->PendingMessage.isEmpty(), resultsCleared);
-    QCOMPARE(driver.text(QStringLiteral("Disc1")), disc1After);
-    QCOMPARE(driver.text(QStringLiteral("Disc2")), QStringLiteral("3"));
-    for (const QString &caption : captions) {
-        const QStringList parts = caption.split(QLatin1Char('='));
-        QCOMPARE(driver.text(parts.at(0)), parts.at(1));
-    }
-}
-
-void TestDisplayModes::optionBoxesDoNothingWhileLoading()
-{
-    WindowDriver driver;
-    QVERIFY(driver.start());
-    driver.type(QStringLiteral("Disc1"), QStringLiteral("5"));
-    driver.find<QLineEdit>(QStringLiteral("TDays"))->setText(QStringLiteral("183"));
-    driver.window->Loading = true;
-    for (const char *box : {"Period", "Disc1P", "Disc2F"})
-        AquabillMain::setValue(driver.find<QCheckBox>(QString::fromLatin1(box)), 1);
-    driver.type(QStringLiteral("VAT"), QStringLiteral("20"));
-    QCOMPARE(driver.text(QStringLiteral("TDays")), QStringLiteral("183"));
-    QCOMPARE(driver.text(QStringLiteral("Disc1")), QStringLiteral("5"));
-    QCOMPARE(driver.text(QStringLiteral("VATH")), QStringLiteral("VAT:"));
-    QCOMPARE(driver.find(QStringLiteral("VAT"))->toolTip(), QStringLiteral("VAT Rate (0 or between 1 and 50%)"));
-
-    // The unit box acts even while loading, so its captions always match it.
-    AquabillMain::setValue(driver.find<QCheckBox>(QStringLiteral("VolUnits1")), 1);
-    QCOMPARE(driver.text(QStringLiteral("UDayL")), QStringLiteral("Gal/Day:"));
-}
-
-void TestDisplayModes::tidyEmptiesZeroAndUnusedResults_data()
-{
-    QTest::addColumn<QStringList>("setup");  // box=text before tidying
-    QTest::addColumn<QStringList>("emptied");
-    QTest::addColumn<QStringList>("kept");
-    QTest::addColumn<QLocale>("locale");
-    const QLocale british(QLocale::English, QLocale::UnitedKingdom);
-    const QStringList tariff = {"PRate=2", "SCharge=£37.50", "Disc1=5", "Disc2=3", "VAT=20"};
-    const QStringList results = {"R2Units=0", "R2UnitsP=12", "NR2Cost=£0.00", "NR2CostP=£1.50",
-                                 "TSCharge=£37.50", "TSChargeP=£75.00", "D1Cost=-£5.00", "D1CostP=-£10.00",
-                                 "D2Cost=-£3.00", "D2CostP=-£6.00", "VCost=£8.00", "VCostP=£16.00", "TDaysP=365"};
-    QTest::newRow("zero sewerage") << tariff + results << QStringList{"R2Units", "NR2Cost"}
-                                   << QStringList{"R2UnitsP", "NR2CostP", "TSCharge", "D1Cost", "D2Cost", "VCost", "TDaysP"} << british;
-    QTest::newRow("zero sewerage without a symbol") << tariff + results + QStringList{"NR2Cost=0", "R2UnitsP=0.0"}
-                                                    << QStringList{"NR2Cost", "R2UnitsP"} << QStringList{"NR2CostP"} << british;
-    QTest::newRow("no prediction") << results + QStringList{"PRate=0", "SCharge=£37.50"}
-                                   << QStringList{"TDaysP", "R2UnitsP", "NR2CostP", "TSChargeP", "VCostP"}
-                                   << QStringList{"TSCharge"} << british;
-    QTest::newRow("no water fixed charge") << results + QStringList{"PRate=2", "SCharge="}
-                                           << QStringList{"TSCharge", "TSChargeP"} << QStringList{"TDaysP"} << british;
-    QTest::newRow("no discounts") << results + QStringList{"PRate=2", "Disc1=", "Disc2="}
-                                  << QStringList{"D1Cost", "D1CostP", "D2Cost", "D2CostP"} << QStringList{"TDaysP"} << british;
-    QTest::newRow("no tax") << results + QStringList{"PRate=2", "VAT="} << QStringList{"VCost", "VCostP"}
-                            << QStringList{"TDaysP"} << british;
-    QTest::newRow("symbol after the amount") << QStringList{"PRate=2", "NR2Cost=10,00 €", "NR2CostP=0,00 €"}
-                                             << QStringList{"NR2CostP"} << QStringList{"NR2Cost"}
-                                             << QLocale(QLocale::German, QLocale::Germany);
-}
-
-void TestDisplayModes::tidyEmptiesZeroAndUnusedResults()
-{
-    QFETCH(QStringList, setup);
-    QFETCH(QStringList, emptied);
-    QFETCH(QStringList, kept);
-    QFETCH(QLocale, locale);
-    WindowDriver driver(locale);
-    QVERIFY(driver.start());
-    for (const QString &item : setup) {
-        const QStringList parts = item.split(QLatin1Char('='));
-        driver.find<QLineEdit>(parts.at(0))->setText(parts.at(1));
-    }
-    driver.window->TidyResults();
-    for (const QString &name : emptied)
-        QVERIFY2(driver.text(name).isEmpty(), qPrintable(name));
-    for (const QString &name : kept)
-        QVERIFY2(!driver.text(name).isEmpty(), qPrintable(name));
-}
 
 QTEST_MAIN(TestDisplayModes)
 #include "test_display_modes.moc"

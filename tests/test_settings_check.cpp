@@ -1,266 +1,110 @@
 #include "support/window_driver.h"
 
 #include <QtTest>
-#include <algorithm>
 
-// The settings check of the tariff and options, and the dressing of money results.
+using namespace Qt::StringLiterals;
+
+// The settings check of the tariff and options as Calculate and Save Data meet
+// it: range messages in order, the rendering of accepted values, and a locale
+// whose currency symbol follows the amount.
 class TestSettingsCheck : public QObject {
     Q_OBJECT
 
 private slots:
-    void checksOneField_data();
-    void checksOneField();
-    void reportsEveryFailureInTableOrder();
-    void windowCommandsRunTheCheck();
-    void switchedOffChecksStillRenderAndDress();
-    void dressesMoneyResults_data();
-    void dressesMoneyResults();
+    void checksAndRendersTheTariff_data();
+    void checksAndRendersTheTariff();
+    void savingReportsEveryFailureInTableOrder();
 };
 
 namespace {
 
-const QLocale gb(QLocale::English, QLocale::UnitedKingdom), de(QLocale::German, QLocale::Germany), cLocale = QLocale::c();
-
-// Typed where the test keyboard can (Latin-1), pasted otherwise.
-void enter(WindowDriver &d, const QString &field, const QString &text)
+// Types readings for the shipped tariff (monthly, sewerage charged with an
+// allowance, 12 months predicted), then each "Box=text"; a bare name is clicked,
+// so "Period" and "Disc1P" switch to six-monthly working and a percentage.
+void enter(WindowDriver &d, const QStringList &entries)
 {
-    if (std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() < 256; }))
-        d.type(field, text);
-    else
-        d.find<QLineEdit>(field)->setText(text);
+    const QStringList readings = {"Date1=2019-06-01", "Date2=2019-12-01", "NRead1=1000", "NRead2=1234.5"};
+    for (const QString &entry : readings + entries)
+        entry.contains(u'=') ? d.type(entry.section(u'=', 0, 0), entry.section(u'=', 1)) : d.click(entry);
 }
 
-// A valid tariff and stored options, whatever the configuration held;
-// "monthly" ticks Period and "percent" Disc1P.
-void validSettings(WindowDriver &d, const QString &option = {})
+// Each "Box=text" of `expected` must be what the box shows now.
+void checkShown(const WindowDriver &d, const QStringList &expected)
 {
-    AquabillMain &w = *d.window;
-    AquabillMain::setValue(d.find<QCheckBox>("Period"), option == "monthly");
-    AquabillMain::setValue(d.find<QCheckBox>("Disc1P"), option == "percent");
-    AquabillMain::setValue(d.find<QCheckBox>("AutoSave"), 0);
-    AquabillMain::setValue(d.find<QCheckBox>("OnTop"), 0);
-    w.StoredDisc1PT = w.StoredDisc2FT = w.StoredPSize = QStringLiteral("1");
-    w.StoredLogLevel = 1;
-    w.RunOnTopSetting = w.StoredVUnits = 1;
-    for (const char *f : {"NormalR2", "SCharge", "CheapR", "BPoint", "PRate", "VAT", "Disc1", "Disc2"})
-        d.type(f, QString());
-    d.type("NormalR1", "1.2345");
-    w.PendingMessage.clear();
+    QStringList shown;
+    for (const QString &item : expected)
+        shown << item.section(u'=', 0, 0) + u'=' + d.text(item.section(u'=', 0, 0));
+    QCOMPARE(shown, expected);
 }
-
-void typeAll(WindowDriver &d, const QStringList &entries)  // "field=text"
-{
-    for (const QString &e : entries)
-        enter(d, e.section(u'=', 0, 0), e.section(u'=', 1));
-}
-
-QString lines(const QStringList &messages) { return messages.join(u'\n') + u'\n'; }
 
 }  // namespace
 
-void TestSettingsCheck::checksOneField_data()
+void TestSettingsCheck::checksAndRendersTheTariff_data()
 {
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");    // after the check; as typed when refused
-    QTest::addColumn<QString>("message");  // empty when accepted
-    auto ok = [](const char *name, const QLocale &l, const char *opt, const char *f, const QString &typed, const QString &shown) {
-        QTest::newRow(name) << l << QString(opt) << QString(f) << typed << shown << QString();
-    };
-    auto no = [](const char *name, const char *opt, const char *f, const QString &typed, const char *message) {
-        QTest::newRow(name) << gb << QString(opt) << QString(f) << typed << typed << QString(message);
-    };
-    ok("water charge half rounds up", gb, "", "NormalR1", "1.23455", "£1.2346");
-    ok("water charge typed with the symbol", gb, "", "NormalR1", "£0.1", "£0.1000");
-    ok("sewage charge zero is emptied", gb, "", "NormalR2", "0", "");
-    ok("water fixed charge 2 to 99", gb, "", "SCharge", "3", "£3.00");
-    ok("water fixed charge exponent and blanks", gb, "", "SCharge", " 5e1 ", "£50.00");
-    ok("sewage fixed charge half cent", gb, "", "CheapR", "2.005", "£2.01");
-    ok("allowance one decimal", gb, "", "BPoint", "95.25", "95.3");
-    ok("prediction below 1 is emptied", gb, "", "PRate", "0.4", "");
-    ok("prediction rounds half up", gb, "", "PRate", "3.5", "4");
-    ok("prediction monthly 24", gb, "monthly", "PRate", "24", "24");
-    ok("tax zero is emptied", gb, "", "VAT", "0", "");
-    ok("tax highest", gb, "", "VAT", "50", "50.0");
-    ok("discount 1 money 35", gb, "", "Disc1", "35", "£35.00");
-    ok("discount 1 percent has no symbol", gb, "percent", "Disc1", "25", "25.00");
-    ok("discount 2 rounds up", gb, "", "Disc2", "1.999", "£2.00");
-    // "1,00 €" starts with a digit, which is never stripped nor put in front.
-    ok("de water charge starting with 1", de, "", "NormalR1", "1.25", "1.2500");
-    ok("de fixed charge starting with 1", de, "", "SCharge", "12", "12.00");
-    ok("de fixed charge in the locale's form", de, "", "SCharge", "3 €", "3.00");
-    ok("C fixed charge starting with 1", cLocale, "", "CheapR", "12.345", "12.35");
-    no("water charge empty", "", "NormalR1", "", "Water Volume Charge must be between 0.10 and 9.99");
-    no("water charge above", "", "NormalR1", "10", "Water Volume Charge must be between 0.10 and 9.99");
-    no("water charge trailing letters", "", "NormalR1", "1abc", "Water Volume Charge must be between 0.10 and 9.99");
-    no("water charge other currency", "", "NormalR1", "€1.25", "Water Volume Charge must be between 0.10 and 9.99");
-    no("sewage charge below", "", "NormalR2", "0.05", "Sewage Volume Charge must be 0 or between 0.10 and 9.99");
-    no("prediction six-monthly 5", "", "PRate", "5", "Prediction Period must be either 0 or between 1 and 4");
-    no("prediction trailing letters", "", "PRate", "2x", "Prediction Period must be either 0 or between 1 and 4");
-    no("prediction monthly 25", "monthly", "PRate", "25", "Prediction Period must be either 0 or between 1 and 24");
-    no("water fixed charge 1.99", "", "SCharge", "1.99", "Water Fixed Charge must be either 0 or between 5 and 99");
-    no("water fixed charge 12abc", "", "SCharge", "12abc", "Water Fixed Charge must be either 0 or between 5 and 99");
-    no("water fixed charge 5e300", "", "SCharge", "5e300", "Water Fixed Charge must be either 0 or between 5 and 99");
-    no("water fixed charge grouped", "", "SCharge", "10,000", "Water Fixed Charge must be either 0 or between 5 and 99");
-    no("sewage fixed charge 100", "", "CheapR", "100", "Sewage Fixed Charge must be either 0 or between 5 and 99");
-    no("discount 1 money half", "", "Disc1", "0.5", "Discount 1 must be either 0 or between 1 and 99");
-    no("discount 1 percent 35", "percent", "Disc1", "35", "Discount 1 must be either 0 or between 1% and 30%");
-    no("discount 2 letters", "", "Disc2", "ten", "Discount 2 must be either 0 or between 1 and 99");
-    no("tax half", "", "VAT", "0.5", "VAT Rate must be between 0 and 50%");
-    no("allowance 101", "", "BPoint", "101", "Sewage Volume Allowance must be 0 or between 10 and 100");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("entries");   // then Calculate is pressed
+    QTest::addColumn<QStringList>("shown");     // afterwards; a refused field keeps its text
+    QTest::addColumn<QStringList>("messages");  // none: the calculation goes ahead
+    auto row = [](const char *name, QStringList entries, QStringList shown, QStringList messages = {},
+                  QString locale = u"en_GB"_s) { QTest::newRow(name) << locale << entries << shown << messages; };
+    row("lowest, rounded, zeros emptied", {"NormalR1=£0.1", "SCharge=2", "CheapR=2.005", "NormalR2=0", "BPoint=0", "VAT=0",
+        "PRate=0.4", "Disc1=1", "Disc2=1.999"}, {"NormalR1=£0.1000", "SCharge=£2.00", "CheapR=£2.01", "NormalR2=",
+        "BPoint=", "VAT=", "PRate=", "Disc1=£1.00", "Disc2=£2.00"});
+    row("highest, six-monthly, in percent", {"Period", "Disc1P", "NormalR1=9.99", "NormalR2=1.23455", "CheapR=99",
+        "VAT=50", "Disc1=30", "BPoint=100", "PRate=3.5"}, {"NormalR1=£9.9900", "NormalR2=£1.2346", "CheapR=£99.00",
+        "VAT=50.0", "Disc1=30.00", "BPoint=100.0", "PRate=4"});
+    row("monthly limit", {"PRate=24", "Disc1=99", "BPoint=95.25"}, {"PRate=24", "Disc1=£99.00", "BPoint=95.3"});
+    row("refused", {"Disc1P", "NormalR1=$1.25", "PRate=25", "SCharge=10,000", "Disc1=35", "BPoint=9.9"},
+        {"NormalR1=$1.25", "SCharge=10,000"},
+        {"Water Volume Charge must be between 0.10 and 9.99", "Prediction Period must be either 0 or between 1 and 24",
+         "Water Fixed Charge must be either 0 or between 5 and 99", "Discount 1 must be either 0 or between 1% and 30%",
+         "Sewage Volume Allowance must be 0 or between 10 and 100"});
+    row("prediction letters", {"PRate=2x"}, {"PRate=2x"}, {"Prediction Period must be either 0 or between 1 and 24"});
+    // The euro follows the amount: nothing may be taken off the front of it, nor put there.
+    row("German", {"NormalR1=1.25", "SCharge=12"}, {"NormalR1=1.2500", "SCharge=12.00", u"NR1Cost=293,13\u00A0€"_s,
+        u"TVCost=652,18\u00A0€"_s, u"TCostP=1.281,47\u00A0€"_s}, {}, u"de_DE"_s);
 }
 
-void TestSettingsCheck::checksOneField()
+void TestSettingsCheck::checksAndRendersTheTariff()
 {
-    QFETCH(QLocale, locale);
-    QFETCH(QString, option);
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(QString, message);
-    WindowDriver d(locale);
+    QFETCH(QString, locale);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, messages);
+    WindowDriver d{QLocale(locale)};
     QVERIFY(d.start());
-    validSettings(d, option);
-    enter(d, field, typed);
-
-    // Checked twice, as successive commands do: the amount stays the same.
-    for (int pass = 0; pass < 2; ++pass) {
-        d.window->PendingMessage.clear();
-        d.window->CheckSettings(true, true);
-        QCOMPARE(d.window->PendingMessage, message.isEmpty() ? QString() : message + u'\n');
-        QCOMPARE(d.text(field), shown);
-    }
-    if (message.isEmpty()) {  // stripped for the arithmetic: the bare number
-        d.window->CheckSettings(true, false);
-        QCOMPARE(d.text(field), shown.startsWith(u'£') ? shown.mid(1) : shown);
-    }
+    enter(d, entries + QStringList{"Calc"});
+    QCOMPARE(d.lastMessage().text.split(u'\n', Qt::SkipEmptyParts), messages);
+    checkShown(d, shown);
 }
 
-void TestSettingsCheck::reportsEveryFailureInTableOrder()
+void TestSettingsCheck::savingReportsEveryFailureInTableOrder()
 {
     WindowDriver d;
     QVERIFY(d.start());
-    validSettings(d);
-    AquabillMain &w = *d.window;
-    typeAll(d, {"BPoint=5", "VAT=60", "Disc2=abc", "Disc1=100", "CheapR=£1", "SCharge=12abc", "PRate=9",
-                "NormalR2=20", "NormalR1="});
-    AquabillMain::setValue(d.find<QCheckBox>("AutoSave"), 2);
-    AquabillMain::setValue(d.find<QCheckBox>("OnTop"), 2);
-    w.RunOnTopSetting = 3;
-    w.StoredDisc1PT = QStringLiteral("0.5");
-    w.StoredDisc2FT = QStringLiteral("1.5");  // any number from 1 to 2 passes
-    w.StoredLogLevel = 1.5f;                   // but the log level must be whole
-    w.StoredPSize = QStringLiteral("3");
-    w.StoredVUnits = 0;
-    w.PendingMessage = QStringLiteral("Earlier\n");
-    w.CheckSettings(true, true);
-    QCOMPARE(w.PendingMessage,
-             "Earlier\n"
-                 + lines({"Auto Save must be 1 or 2", "Discount 1 Percent Control must be 1 or 2", "Run On Top must be 1 or 2",
-                          "Log Level must be 1 or 2", "Run On Top must be 1 or 2", "Monthly must be 1 or 2",
-                          "Volume Units must be 1 or 2", "Water Volume Charge must be between 0.10 and 9.99",
-                          "Sewage Volume Charge must be 0 or between 0.10 and 9.99",
-                          "Prediction Period must be either 0 or between 1 and 4",
-                          "Water Fixed Charge must be either 0 or between 5 and 99",
-                          "Sewage Fixed Charge must be either 0 or between 5 and 99",
-                          "Discount 1 must be either 0 or between 1 and 99", "Discount 2 must be either 0 or between 1 and 99",
-                          "VAT Rate must be between 0 and 50%", "Sewage Volume Allowance must be 0 or between 10 and 100"}));
-    QCOMPARE(d.text("CheapR"), QStringLiteral("1"));  // only the symbol came off
-    QCOMPARE(d.text("NormalR2"), QStringLiteral("20"));
-
-    // A greyed Period box is refused, and its prediction is still checked.
-    validSettings(d);
-    AquabillMain::setValue(d.find<QCheckBox>("Period"), 2);
-    d.type("PRate", "7");
-    w.CheckSettings(true, true);
-    QCOMPARE(w.PendingMessage, lines({"Monthly must be 1 or 2", "Prediction Period must be either 0 or between 1 and 4"}));
-}
-
-void TestSettingsCheck::windowCommandsRunTheCheck()
-{
-    WindowDriver d;
-    QVERIFY(d.start());
-    validSettings(d);
-    typeAll(d, {"NormalR1=1.3", "SCharge=3", "VAT=0", "BPoint=95"});
-    d.click("Clear");
-    QCOMPARE(d.text("NormalR1"), QStringLiteral("£1.3000"));
-    QCOMPARE(d.text("SCharge"), QStringLiteral("£3.00"));
-    QCOMPARE(d.text("VAT"), QString());
-    QCOMPARE(d.text("BPoint"), QStringLiteral("95.0"));
-
-    // Saving refuses a bad tariff with all messages in one box and keeps the file.
-    const QByteArray saved = d.folder.read("Data/Aquabill.ini");
-    typeAll(d, {"SCharge=£100", "Disc2=5e300"});
-    d.click("Save_Defaults");
-    QCOMPARE(d.lastMessage().title, QStringLiteral("Aquabill Data Error"));
-    QCOMPARE(d.lastMessage().icon, platform::Icon::Exclamation);
-    QCOMPARE(d.lastMessage().text, lines({"Water Fixed Charge must be either 0 or between 5 and 99",
-                                          "Discount 2 must be either 0 or between 1 and 99"}));
-    QCOMPARE(d.folder.read("Data/Aquabill.ini"), saved);
-}
-
-void TestSettingsCheck::switchedOffChecksStillRenderAndDress()
-{
-    WindowDriver d(gb, QStringLiteral("-InhibitErrorCheck"));
-    QVERIFY(d.start());
-    validSettings(d);
-    d.window->StoredVUnits = 7;
-    typeAll(d, {"SCharge=100", "VAT=0.5", "NormalR1=", "CheapR=12abc", "BPoint=abc"});
-    d.window->PendingMessage = QStringLiteral("Earlier\n");
-    d.window->CheckSettings(true, true);
-    QCOMPARE(d.window->PendingMessage, QString());
-    QCOMPARE(d.text("SCharge"), QStringLiteral("£100.00"));
-    QCOMPARE(d.text("VAT"), QStringLiteral("0.5"));
-    QCOMPARE(d.text("NormalR1"), QString());
-    // Unreadable text is left for the arithmetic to fail on, never made a number;
-    // text that reads as 0 is emptied like a 0.
-    QCOMPARE(d.text("CheapR"), QStringLiteral("£12abc"));
-    QCOMPARE(d.text("BPoint"), QString());
-    d.window->CheckSettings(true, false);
-    QCOMPARE(d.text("CheapR"), QStringLiteral("12abc"));
-}
-
-void TestSettingsCheck::dressesMoneyResults_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("after");
-    auto row = [](const char *name, const QLocale &l, const char *box, const QString &before, const QString &after) {
-        QTest::newRow(name) << l << QString(box) << before << after;
-    };
-    const QString nbsp(QChar(0x00A0));  // the locale's space between amount and symbol
-    row("plain cost gets the current symbol", gb, "NR2CostP", "$12.50", "£12.50");
-    row("plain zero stays", gb, "NR2Cost", "0", "0");
-    row("plain cost without symbol keeps its digits", gb, "CRCost", "12.50", "£12.50");
-    row("plain negative keeps its sign", gb, "NR1CostP", "-£5.00", "-£5.00");
-    row("signed negative", gb, "TCost", "-12.5", "-£12.50");
-    row("signed grouped", gb, "TVCost", "1234.567", "£1,234.57");
-    row("signed half cent", gb, "CDay", "0.125", "£0.13");
-    row("predicted discount 2 zero is emptied", gb, "D2CostP", "0", "");
-    row("predicted discount 1 zero is shown", gb, "D1CostP", "0", "£0.00");
-    row("signed unreadable keeps its text", gb, "VCost", "12abc", "£12abc");
-    row("de plain cost keeps every digit", de, "NR1Cost", "35,00 €", "35,00 €");
-    row("de signed negative grouped", de, "TVCost", "-1234.5", "-1.234,50" + nbsp + "€");
-    row("C signed", cLocale, "TSChargeP", "12.5", "12.50");
-}
-
-void TestSettingsCheck::dressesMoneyResults()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, box);
-    QFETCH(QString, before);
-    QFETCH(QString, after);
-    WindowDriver d(locale);
-    QVERIFY(d.start());
-    validSettings(d);
-    d.find<QLineEdit>(box)->setText(before);
-    d.window->RefreshResultCurrency();
-    QCOMPARE(d.text(box), after);
-    d.window->CheckSettings(true, true);  // which ends with the same dressing
-    QCOMPARE(d.text(box), after);
+    for (const char *box : {"AutoSave", "OnTop", "Period"})
+        AquabillMain::setValue(d.find<QCheckBox>(box), 2);  // greyed
+    d.window->RunOnTopSetting = 3;  // after the OnTop box, whose handler sets it
+    d.window->StoredDisc1PT = u"0.5"_s;
+    d.window->StoredDisc2FT = u"2.5"_s;
+    d.window->StoredLogLevel = 1.5f;  // whole, unlike the others, which may be anything from 1 to 2
+    d.window->StoredPSize = u"3"_s;
+    d.window->StoredVUnits = 0;
+    enter(d, {"NormalR1=", "NormalR2=20", "PRate=5", "SCharge=1.99", "CheapR=£100", "Disc1=0.5", "Disc2=ten",
+              "VAT=0.5", "BPoint=101", "Save_Defaults"});
+    // The title, then every message. A greyed Period box is not monthly working.
+    QCOMPARE((d.lastMessage().title + u'\n' + d.lastMessage().text).split(u'\n', Qt::SkipEmptyParts), QStringList({
+        "Aquabill Data Error", "Auto Save must be 1 or 2", "Discount 1 Percent Control must be 1 or 2",
+        "Discount 2 Fixed Control must be 1 or 2", "Run On Top must be 1 or 2", "Monthly must be 1 or 2",
+        "Log Level must be 1 or 2", "Run On Top must be 1 or 2", "Monthly must be 1 or 2",
+        "Volume Units must be 1 or 2", "Water Volume Charge must be between 0.10 and 9.99",
+        "Sewage Volume Charge must be 0 or between 0.10 and 9.99",
+        "Prediction Period must be either 0 or between 1 and 4",
+        "Water Fixed Charge must be either 0 or between 5 and 99",
+        "Sewage Fixed Charge must be either 0 or between 5 and 99", "Discount 1 must be either 0 or between 1 and 99",
+        "Discount 2 must be either 0 or between 1 and 99", "VAT Rate must be between 0 and 50%",
+        "Sewage Volume Allowance must be 0 or between 10 and 100"}));
+    QCOMPARE(d.folder.read("Data/Aquabill.ini"), ProgramFolder::shippedConfiguration());
 }
 
 QTEST_MAIN(TestSettingsCheck)

@@ -34,7 +34,7 @@ ProgramFolder::~ProgramFolder() { QDir::setCurrent(m_previous); }
 
 QByteArray ProgramFolder::read(const QString &relativePath) const
 {
-    return readFile(m_dir.filePath(relativePath));
+    return exists(relativePath) ? readFile(m_dir.filePath(relativePath)) : QByteArray();
 }
 
 void ProgramFolder::write(const QString &relativePath, const QByteArray &bytes) const

@@ -15,6 +15,7 @@ public:
     ~ProgramFolder();
 
     QString path() const { return m_dir.path(); }
+    // Empty when there is no such file.
     QByteArray read(const QString &relativePath) const;
     void write(const QString &relativePath, const QByteArray &bytes) const;
     bool exists(const QString &relativePath) const;

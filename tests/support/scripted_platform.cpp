@@ -68,12 +68,3 @@ bool ScriptedPlatform::startViewer(const QString &path)
     viewed << path;
     return !m_desktopFails;
 }
-
-bool ScriptedPlatform::createNamedLock(const QString &name)
-{
-    locks << name;
-    if (m_heldLocks.contains(name))
-        return false;
-    m_heldLocks.insert(name);
-    return true;
-}
