@@ -23,34 +23,6 @@ const QStringList example = {"Period=0", "Disc1P=1", "Disc2F=0", "AutoSave=0", "
                              "NRead1=1000", "NRead2=1234.5", "NormalR1=1.50", "NormalR2=2.00", "BPoint=95",
                              "SCharge=20", "CheapR=25", "Disc1=5", "Disc2=10", "VAT=", "PRate=2", "Notes="};
 
-// "Box=text" types into a box or sets a tick box to 0 or 1; a bare name is clicked.
-void run(WindowDriver &d, const QStringList &steps)
-{
-    for (const QString &step : steps) {
-        const QString box = step.section(u'=', 0, 0);
-        if (!d.window->findChild<QCheckBox *>(box))
-            step == box ? d.click(box) : d.type(box, step.section(u'=', 1));
-        else if (d.ticked(box) != step.endsWith(u"=1"))
-            d.click(box);
-    }
-}
-
-// "Box=text" for each box named in `expected`, as the window shows it now: a
-// button tells whether it is enabled, a result box in orange says so.
-QStringList shownIn(const WindowDriver &d, const QStringList &expected)
-{
-    QStringList shown;
-    for (const QString &item : expected) {
-        const QString box = item.section(u'=', 0, 0);
-        const auto *button = d.window->findChild<QPushButton *>(box);
-        const auto *edit = d.window->findChild<QLineEdit *>(box);
-        const bool orange = edit && edit->isReadOnly() && edit->palette().color(QPalette::Text) == QColor(255, 128, 0);
-        shown << box + u'=' + (button ? (button->isEnabled() ? u"enabled"_s : u"disabled"_s) : d.text(box))
-                     + (orange ? u" in orange"_s : QString());
-    }
-    return shown;
-}
-
 const QString fatal = u"Aquabill Fatal Error: Error Number %1\r\nA Fatal Calculation Error Has Occurred\r\n"
                       "The Program Will Now Terminate"_s;
 
@@ -113,12 +85,9 @@ void TestCalculate::calculate()
     QFETCH(QStringList, messages);
     WindowDriver d(QLocale(QLocale::English, QLocale::UnitedKingdom), checksOff ? u"-InhibitErrorCheck"_s : QString());
     QVERIFY(d.start());
-    run(d, example + steps + QStringList{"Calc"});
-    QCOMPARE(shownIn(d, shown), shown);
-    QStringList shownMessages;
-    for (const ScriptedPlatform::Shown &message : d.platform.shown)
-        shownMessages << message.title + u": "_s + message.text;
-    QCOMPARE(shownMessages, messages);
+    d.enter(example + steps + QStringList{"Calc"});
+    QCOMPARE(d.state(shown), shown);
+    QCOMPARE(d.messages(), messages);
 }
 
 QTEST_MAIN(TestCalculate)

@@ -44,23 +44,6 @@ void calculate(WindowDriver &d, const QStringList &settings)
     d.find<QPushButton>(u"Save"_s)->setEnabled(true);
 }
 
-QStringList texts(const WindowDriver &d, const QStringList &boxes)
-{
-    QStringList texts;
-    for (const QString &box : boxes)
-        texts << d.text(box);
-    return texts;
-}
-
-// The message boxes shown, each as its title, a colon and its text.
-QStringList shown(const WindowDriver &d)
-{
-    QStringList messages;
-    for (const ScriptedPlatform::Shown &message : d.platform.shown)
-        messages << message.title + u": "_s + message.text;
-    return messages;
-}
-
 }  // namespace
 
 // The history log: the entry a calculation prepares, the repeated headings,
@@ -134,7 +117,7 @@ private slots:
         d->find<QPushButton>(u"Save"_s)->setEnabled(true);
         d->click(u"Del_Last"_s);  // an unscripted question is answered Yes
         QCOMPARE(d->folder.read(history), saved.split('\n').mid(0, keptByRemoval).join('\n') + '\n');
-        QCOMPARE(texts(*d, {u"NRead1"_s, u"Status"_s}), (QStringList{u""_s, u"Last Saved Meter Reading Deleted"_s}));
+        QCOMPARE(d->state({u"NRead1"_s, u"Status"_s}), (QStringList{u"NRead1="_s, u"Status=Last Saved Meter Reading Deleted"_s}));
         // A reading prepared before the removal can no longer be saved.
         QVERIFY(!d->find<QPushButton>(u"Save"_s)->isEnabled());
     }
@@ -151,11 +134,12 @@ private slots:
         d->platform.failWritesTo(history);
         d->click(u"Del_Last"_s);  // answered Yes
         QCOMPARE(d->folder.read(history), logOf(60));
-        QCOMPARE(texts(*d, {u"NRead2"_s, u"Status"_s}), (QStringList{u"1600.0"_s, u"No Saved Meter Readings To Delete"_s}));
+        QCOMPARE(d->state({u"NRead2"_s, u"Status"_s}),
+                 (QStringList{u"NRead2=1600.0"_s, u"Status=No Saved Meter Readings To Delete"_s}));
         QVERIFY(d->find<QPushButton>(u"Save"_s)->isEnabled());
         const QString ask = u"Aquabill Modify History File: Are you sure you want to delete\r\n"
                             u"the last saved meter reading?"_s;
-        QCOMPARE(shown(*d), (QStringList{ask, ask, u"Aquabill History Log File Error: Unable to opem the history log "
+        QCOMPARE(d->messages(), (QStringList{ask, ask, u"Aquabill History Log File Error: Unable to opem the history log "
                                                    u"Aquabill_H.log.\r\nThis may be a permissions problem."_s}));
         QCOMPARE(d->platform.shown.first().buttons, platform::Buttons::YesNo);
     }
@@ -188,14 +172,14 @@ private slots:
     void lastReadingIsRestored_data()
     {
         QTest::addColumn<QByteArray>("lastLine");
-        QTest::addColumn<QStringList>("window");  // Date 1, Meter Reading 1, Date 2, status
-        const QStringList unchanged = {u"07/07/2007"_s, u"777.0"_s, u"08/08/2008"_s,
-                                       u"No Saved Meter Readings To Restore"_s};
-        const QString restored = u"Last Readings Restored"_s;
+        QTest::addColumn<QStringList>("window");
+        const QStringList unchanged = {u"Date1=07/07/2007"_s, u"NRead1=777.0"_s, u"Date2=08/08/2008"_s,
+                                       u"Status=No Saved Meter Readings To Restore"_s};
+        const QString restored = u"Status=Last Readings Restored"_s;
         QTest::newRow("reading of 1.0") << entry(u"01/03/2019"_s, u"1.0"_s)
-                                        << QStringList{u"01/03/2019"_s, u"1.0"_s, u""_s, restored};
+                                        << QStringList{u"Date1=01/03/2019"_s, u"NRead1=1.0"_s, u"Date2="_s, restored};
         QTest::newRow("long date form") << entry(u"05-Dec-2019"_s, u"23456.7"_s)
-                                        << QStringList{u"05/12/2019"_s, u"23456.7"_s, u""_s, restored};
+                                        << QStringList{u"Date1=05/12/2019"_s, u"NRead1=23456.7"_s, u"Date2="_s, restored};
         QTest::newRow("reading of 0.5") << entry(u"01/03/2019"_s, u"0.5"_s) << unchanged;
         QTest::newRow("empty reading") << entry(u"01/03/2019"_s, u""_s) << unchanged;
         QTest::newRow("new file") << QByteArray() << unchanged;
@@ -208,9 +192,9 @@ private slots:
         d->folder.write(history, logOf(11) + lastLine);
         calculate(*d, {u"Date1=07/07/2007"_s, u"NRead1=777.0"_s, u"Date2=08/08/2008"_s});
         d->click(u"Get_Last"_s);
-        QCOMPARE(texts(*d, {u"Date1"_s, u"NRead1"_s, u"Date2"_s, u"Status"_s}), window);
+        QCOMPARE(d->state(window), window);
         // The next box to fill: Date 2 after a restore, Date 1 otherwise.
-        QCOMPARE(d->window->focusWidget(), d->find(window[2].isEmpty() ? u"Date2"_s : u"Date1"_s));
+        QCOMPARE(d->window->focusWidget(), d->find(window[2] == u"Date2=" ? u"Date2"_s : u"Date1"_s));
         QVERIFY(!d->find<QPushButton>(u"Save"_s)->isEnabled());
     }
 
@@ -223,14 +207,14 @@ private slots:
         QCOMPARE(d->window->HistoryText.size(), 99);
         QVERIFY(d->window->HistoryText.startsWith(u" 08/08/2008,   800.0,"_s));
         d->click(u"Get_Last"_s);
-        QCOMPARE(texts(*d, {u"Date1"_s, u"NRead1"_s}), (QStringList{u"07/07/2007"_s, u"777.0"_s}));
+        QCOMPARE(d->state({u"Date1"_s, u"NRead1"_s}), (QStringList{u"Date1=07/07/2007"_s, u"NRead1=777.0"_s}));
         QVERIFY(!d->find<QPushButton>(u"Save"_s)->isEnabled());
         d->click(u"Del_Last"_s);
         QCOMPARE(d->text(u"Status"_s), u"No Saved Meter Readings To Delete"_s);
         const QString missing = u"Aquabill History Log File Error: The history log file is either missing\r\n"
                                 u"or corrupted. Delete the log file \r\nAquabill_H.log if it exists and restart\r\n"
                                 u"the program."_s;
-        QCOMPARE(shown(*d), QStringList(3, missing));
+        QCOMPARE(d->messages(), QStringList(3, missing));
         QVERIFY(!d->folder.exists(history));
     }
 };

@@ -59,6 +59,49 @@ QString WindowDriver::text(const QString &box) const
     qFatal("%s has no text", qPrintable(box));
 }
 
+void WindowDriver::enter(const QStringList &steps)
+{
+    for (const QString &step : steps) {
+        const QString name = step.section(QLatin1Char('='), 0, 0);
+        if (step == name)
+            click(name);
+        else if (auto *tick = window->findChild<QCheckBox *>(name)) {
+            if (tick->isChecked() != step.endsWith(QLatin1String("=1")))
+                click(name);
+        } else
+            type(name, step.section(QLatin1Char('='), 1));
+    }
+}
+
+QStringList WindowDriver::state(const QStringList &boxes) const
+{
+    static const QColor orange(255, 128, 0);
+    QStringList state;
+    for (const QString &item : boxes) {
+        const QString name = item.section(QLatin1Char('='), 0, 0);
+        QString value;
+        if (auto *tick = window->findChild<QCheckBox *>(name))
+            value = QString::number(tick->isChecked());
+        else if (auto *button = window->findChild<QPushButton *>(name))
+            value = QLatin1String(button->isEnabled() ? "enabled" : "disabled");
+        else
+            value = text(name);
+        auto *edit = window->findChild<QLineEdit *>(name);
+        if (edit && edit->isReadOnly() && edit->palette().color(QPalette::Text) == orange)
+            value += QLatin1String(" in orange");
+        state << name + QLatin1Char('=') + value;
+    }
+    return state;
+}
+
+QStringList WindowDriver::messages() const
+{
+    QStringList messages;
+    for (const ScriptedPlatform::Shown &message : platform.shown)
+        messages << message.title + QLatin1String(": ") + message.text;
+    return messages;
+}
+
 ScriptedPlatform::Shown WindowDriver::lastMessage() const
 {
     return platform.shown.isEmpty() ? ScriptedPlatform::Shown{} : platform.shown.last();

@@ -33,6 +33,15 @@ public:
     void type(const QString &box, const QString &text);
     void click(const QString &control);
     QString text(const QString &box) const;
+    // Each step is "Box=text", typed into a text box or setting a tick box to
+    // 0 or 1, or the bare name of a control to click.
+    void enter(const QStringList &steps);
+    // "Box=value" for each box named; whatever follows an '=' in a name is
+    // ignored, so a list of expectations names its own boxes. A tick box gives
+    // 0 or 1, a button enabled or disabled, and a result in orange says so.
+    QStringList state(const QStringList &boxes) const;
+    // Every message box shown so far, as "title: text".
+    QStringList messages() const;
     bool ticked(const QString &box) const { return find<QCheckBox>(box)->isChecked(); }
     // The last message shown, or an empty one.
     ScriptedPlatform::Shown lastMessage() const;
