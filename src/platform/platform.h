@@ -27,8 +27,8 @@ public:
     // Empty optional when the read itself failed.
     virtual std::optional<QString> readLine() = 0;
     // The next line as the file stores it (single-byte text without its line
-    // end), valid until the next read: counting or copying a large log need not
-    // convert every line. Empty optional when the read failed.
+    // end), valid until the next read: counting the lines of a large log need
+    // not convert every one. Empty optional when the read failed.
     virtual std::optional<QByteArrayView> readStoredLine() = 0;
     // Where in the file the next line starts, in bytes.
     virtual qint64 position() const = 0;
