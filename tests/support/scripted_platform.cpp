@@ -15,15 +15,7 @@ Answer ScriptedPlatform::message(const QString &text, const QString &title, Butt
         m_answers.pop_front();
         return answer;
     }
-    switch (buttons) {
-    case Buttons::Ok:
-    case Buttons::OkCancel:
-        return Answer::Ok;
-    case Buttons::YesNo:
-    case Buttons::YesNoCancel:
-        return Answer::Yes;
-    }
-    return Answer::Ok;
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
 }
 
 void ScriptedPlatform::answerWith(std::initializer_list<Answer> answers)

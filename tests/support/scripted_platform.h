@@ -39,7 +39,6 @@ public:
     void placeOnTop(QWidget *, bool onTop) override { onTopCalls << onTop; }
     void quit(int exitCode) override { quitCodes << exitCode; }
 
-    void setLocale(const QLocale &locale) { m_locale = locale; }
     void setNow(const QDateTime &now) { m_now = now; }
     // The next message boxes are answered with these, in order; unscripted
     // boxes get the first button's answer.

@@ -1,6 +1,5 @@
 #include "support/window_driver.h"
 
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -25,18 +24,12 @@ static void typeInto(QWidget *widget, const QString &text)
 void WindowDriver::type(const QString &box, const QString &text)
 {
     QWidget *widget = find(box);
-    widget->setFocus();
-    if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        typeInto(edit, text);
-    } else if (auto *notes = qobject_cast<QPlainTextEdit *>(widget)) {
-        notes->selectAll();
-        QTest::keyClick(notes, Qt::Key_Delete);
-        typeInto(notes, text);
-    } else {
+    if (!qobject_cast<QLineEdit *>(widget) && !qobject_cast<QPlainTextEdit *>(widget))
         qFatal("%s is not a text box", qPrintable(box));
-    }
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(widget, Qt::Key_Delete);
+    typeInto(widget, text);
 }
 
 void WindowDriver::click(const QString &control)
@@ -48,15 +41,12 @@ void WindowDriver::click(const QString &control)
 QString WindowDriver::text(const QString &box) const
 {
     QWidget *widget = find(box);
-    if (auto *edit = qobject_cast<QLineEdit *>(widget))
-        return edit->text();
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->text();
     if (auto *notes = qobject_cast<QPlainTextEdit *>(widget))
         return notes->toPlainText();
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        return button->text();
-    qFatal("%s has no text", qPrintable(box));
+    const QVariant text = widget->property("text");  // boxes, labels and buttons alike
+    if (!text.isValid())
+        qFatal("%s has no text", qPrintable(box));
+    return text.toString();
 }
 
 void WindowDriver::enter(const QStringList &steps)

@@ -42,7 +42,6 @@ public:
     QStringList state(const QStringList &boxes) const;
     // Every message box shown so far, as "title: text".
     QStringList messages() const;
-    bool ticked(const QString &box) const { return find<QCheckBox>(box)->isChecked(); }
     // The last message shown, or an empty one.
     ScriptedPlatform::Shown lastMessage() const;
 
