@@ -40,7 +40,7 @@ void TestCalculate::calculate_data()
         "NR2CostP=£892.00", "TSChargeP=£40.00", "CRCostP=£50.00", "TFChargeP=£90.00", "TCostP=£1,686.25",
         "D1CostP=£84.31 in orange", "VCostP=", "D2CostP=£20.00 in orange", "TVCostP=£1,581.94", "Save=enabled"});
     // A refusal names every problem, in order, and leaves no earlier result standing.
-    const QString refused = "Aquabill Data Error: ", years = " must be between 1st Jan 2000 and 31st Dec 2020 than Date 1\n";
+    const QString refused = "Aquabill Data Error: ", years = " must be between 1st Jan 2000 and 31st Dec 2026\n";
     row("notes only", {"Calc", "Date1=", "Date2=", "NRead1=", "NRead2=", "Notes=x"}, {"TDays="},
         {refused + "No Meter Readings To Calculate\n"});
     row("tariff, then just outside", {"NormalR1=", "Date1=x", "Date2=32/01/2019", "NRead1=999900.1", "NRead2=2.9"}, {},
@@ -49,14 +49,15 @@ void TestCalculate::calculate_data()
     // Read as 12 and 1 by the range check but refused by the arithmetic: a range message, never a fatal error.
     row("trailing letters, grouping", {"NRead1=12abc", "NRead2=1,000"}, {}, {refused + "Meter Reading 1 must be "
         "between 1 and 999900\nMeter Reading 2 must be between 3 and 999999\n"});
-    row("highest, closest", {"Date1=28/12/2020", "Date2=31/12/2020", "NRead1=999900", "NRead2=999999"}, {"TDays=3"});
+    // The clock says 5 December 2026: the last day of its year is still a date to read a meter on.
+    row("highest, closest", {"Date1=28/12/2026", "Date2=31/12/2026", "NRead1=999900", "NRead2=999999"}, {"TDays=3"});
     row("lowest, prediction just reaching", {"PRate=1", "Date1=01/01/2000", "Date2=01/07/2000", "NRead1=1", "NRead2=3",
         "NormalR2=", "BPoint="}, {"R1Units=2.0"});
     row("too close", {"Calc", "Date1=31/12/1999", "Date2=02/01/2000", "NRead1=100", "NRead2=101.9", "BPoint=",
         "PRate="}, {"TDays="}, {refused + "Date 1" + years + "Date 2 must be at least 3 days later than Date 1\nMeter "
         "Reading 2 must be at least 2 greater than Meter Reading 1\nThe Sewage Volume Allowance must be set if the "
         "Sewage Volume Charge is set\n"});
-    row("too far", {"Date2=01/01/2021", "NormalR2="}, {}, {refused + "Date 2" + years + "The Sewage Volume Charge "
+    row("too far", {"Date2=01/01/2027", "NormalR2="}, {}, {refused + "Date 2" + years + "The Sewage Volume Charge "
         "must be set if the Sewage Volume Allowance is set\nDate 1 plus number months to predict forward must be "
         "greater than Date 2\n"});
     // Accepted tariff values take their fixed decimals, halves rounded up, zeros emptied, amounts their symbol.
@@ -69,8 +70,12 @@ void TestCalculate::calculate_data()
         "NR1Cost=293,13\u00A0€", "TCost=775,73\u00A0€", "TVCost=726,94\u00A0€"}, {}, false, "de_DE");
     row("191 days, one period", {"Date2=09/12/2019"}, {"TDays=191", "TSCharge=£20.00", "TFCharge=£45.00"});
     row("192 days, two periods", {"Date2=10/12/2019"}, {"TDays=192", "TSCharge=£40.00", "TFCharge=£90.00"});
-    row("monthly, within one month", {"Period=1", "Date1=01/01/2020", "Date2=31/01/2020"}, {"TSCharge=£20.00"});
-    row("monthly, both months count", {"Period=1", "Date1=31/12/2019", "Date2=03/01/2020"}, {"TSCharge=£40.00"});
+    // Monthly working charges the months that have passed, a reading up to three days late included.
+    row("monthly, 33 days", {"Period=1", "Date1=05/01/2020", "Date2=07/02/2020"}, {"TSCharge=£20.00"});
+    row("monthly, 34 days", {"Period=1", "Date1=05/01/2020", "Date2=08/02/2020"}, {"TSCharge=£40.00"});
+    row("monthly, across the year", {"Period=1", "Date1=15/12/2019", "Date2=15/01/2020"}, {"TSCharge=£20.00"});
+    row("monthly, March to June", {"Period=1", "Date1=01/03/2020", "Date2=01/06/2020", "PRate=3"}, {"TSCharge=£60.00"});
+    row("monthly, 3 days", {"Period=1", "Date1=31/12/2019", "Date2=03/01/2020"}, {"TSCharge=£20.00"});
     row("unchanged data typed again", QStringList{"Calc"} + example, {"TVCost=£790.23", "NormalR1=£1.5000"},
         {"Aquabill Error: The data has not changed\r\nsince the last calculation"});
     row("notes changed", {"Calc", "Notes=new meter"}, {"TVCost=£790.23"});

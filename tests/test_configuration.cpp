@@ -48,6 +48,34 @@ private slots:
                        "Status=Defaults Restored"));
     }
 
+    // A valid file reloads whole, whatever the boxes were changed to first: it is
+    // checked against the options it stores, and no option handler empties a field.
+    void resetOverAValidFile_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("Discount 1 of 40, box ticked") << edited("Disc1=1\r", "Disc1=41\r") << items("Disc1P=1")
+            << items("Disc1P=0;Disc1=£40.00;Status=Defaults Restored");
+        QTest::newRow("Discount 1 of 10%, box unticked") << edited("Disc1=1\r", "Disc1=11\r").replace("Disc1PT=1", "Disc1PT=2")
+            << items("Disc1P=0") << items("Disc1P=1;Disc1=10.00;Status=Defaults Restored");
+        QTest::newRow("six-monthly, box ticked") << edited("PSize=2", "PSize=1").replace("Predict=13", "Predict=3")
+            << items("Period=1;PRate=20") << items("Period=0;PRate=2;Status=Defaults Restored");
+    }
+
+    void resetOverAValidFile()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, expected);
+        WindowDriver driver;
+        driver.folder.write("Data/Aquabill.ini", file);
+        QVERIFY(driver.start());
+        driver.enter(changes + items("Reset_Defaults"));
+        QCOMPARE(driver.messages(), QStringList());
+        QCOMPARE(driver.state(expected), expected);
+    }
+
     // Every failure is named, in table order, and the file stays as it was.
     void savingRefusesATariffOutOfRange()
     {
@@ -80,7 +108,10 @@ private slots:
         QTest::addColumn<QStringList>("expected");  // box=text once running, then every message shown
         const QString end = "\r\nReinstall the program to restore the file\r\nThe program will now terminate";
         const QStringList corrupted = {"Aquabill Configuration File Error: The configuration file is corrupted" + end};
-        QTest::newRow("PSize of 1.5") << edited("PSize=2", "PSize=1.5") << 0 << items("Period=0");
+        QTest::newRow("PSize of 1.5") << edited("PSize=2", "PSize=1.5").replace("Predict=13", "Predict=4") << 0
+                                      << items("Period=0");
+        // Checked against the six-monthly working it stores, a prediction of 12 periods is out of range.
+        QTest::newRow("six-monthly, 12 periods") << edited("PSize=2", "PSize=1") << 1 << corrupted;
         QTest::newRow("no file") << QByteArray() << 1
             << QStringList{"Aquabill Configuration File Error: The configuration file is missing or corrupted" + end};
         QTest::newRow("blank before the equals sign") << edited("Disc1=1", "Disc1 =5") << 1 << corrupted;

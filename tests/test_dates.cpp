@@ -8,31 +8,43 @@ class TestDates : public QObject {
     Q_OBJECT
 
 private slots:
-    // Two-digit years 00-29 are this century and 30-99 the last.
+    // A two-digit year is this century up to the present year, and the last one after it.
     void parse()
     {
-        const std::tuple<const char *, const char *, QDate> cases[] = {
-            {" 29/2/00 ", "en_GB", QDate(2000, 2, 29)}, {"31/12/29", "en_GB", QDate(2029, 12, 31)},
-            {"1/1/30", "en_GB", QDate(1930, 1, 1)}, {"31/02/2019", "en_GB", refused},
-            {"12/5/2026", "en_US", QDate(2026, 12, 5)}, {"5-dEC-19", "en_US", QDate(2019, 12, 5)},
-            {"05-May-2019", "de_DE", QDate(2019, 5, 5)}, {"01/06/2019 x", "en_GB", refused}};
-        for (const auto &[text, locale, expected] : cases)
-            QVERIFY2(dates::parse(text, QLocale(locale)).value_or(refused) == expected, text);
+        const std::tuple<const char *, const char *, int, QDate> cases[] = {
+            {" 29/2/00 ", "en_GB", 2026, QDate(2000, 2, 29)}, {"31/12/26", "en_GB", 2026, QDate(2026, 12, 31)},
+            {"1/1/27", "en_GB", 2026, QDate(1927, 1, 1)}, {"1/1/27", "en_GB", 2027, QDate(2027, 1, 1)},
+            {"15-Jun-45", "en_GB", 2045, QDate(2045, 6, 15)}, {"31/02/2019", "en_GB", 2026, refused},
+            {"12/5/2026", "en_US", 2026, QDate(2026, 12, 5)}, {"5-dEC-19", "en_US", 2026, QDate(2019, 12, 5)},
+            {"05-May-2019", "de_DE", 2026, QDate(2019, 5, 5)}, {"15-sze-2019", "hu_HU", 2026, QDate(2019, 9, 15)},
+            {"15-Sep-2019", "en_GB", 2026, QDate(2019, 9, 15)}, {"01/06/2019 x", "en_GB", 2026, refused}};
+        for (const auto &[text, locale, year, expected] : cases)
+            QVERIFY2(dates::parse(text, QLocale(locale), year).value_or(refused) == expected, text);
     }
 
-    // Years outside the two-digit window, so a short form that lost its century fails.
+    // Years outside the two-digit window, so a short form that lost its century fails;
+    // every written "dd-mmm-yyyy" date fits its eleven-character log column.
     void writtenDatesReadBack()
     {
-        for (const char *name : {"en_GB", "en_US", "de_DE", "fr_FR", "ru_RU", "C"}) {
+        for (const char *name : {"en_GB", "en_US", "de_DE", "fr_FR", "hu_HU", "ru_RU", "C"}) {
             const QLocale locale(name);
             for (int month = 1; month <= 12; ++month) {
                 const QDate date(month % 2 ? 1925 : 2035, month, 28);
-                QCOMPARE(dates::parse(dates::shortDate(date, locale), locale), date);
-                QCOMPARE(dates::parse(dates::ddMmmYyyy(date, locale), locale), date);
+                QCOMPARE(dates::parse(dates::shortDate(date, locale), locale, 2026), date);
+                const QString written = dates::ddMmmYyyy(date, locale);
+                QCOMPARE(written.size(), 11);
+                QCOMPARE(dates::parse(written, locale, 2026), date);
             }
         }
-        // The locale's "Dez." loses its stop.
-        QCOMPARE(dates::ddMmmYyyy(QDate(2026, 12, 5), QLocale("de_DE")), "05-Dez-2026");
+        // Three letters of the locale's month, without a stop; where two months share
+        // them (French "juin" and "juil."), the English ones.
+        const std::tuple<const char *, QDate, const char *> written[] = {
+            {"de_DE", QDate(2026, 12, 5), "05-Dez-2026"}, {"de_DE", QDate(2026, 3, 5), "05-M\u00E4r-2026"},
+            {"en_GB", QDate(2019, 9, 15), "15-Sep-2019"}, {"hu_HU", QDate(2019, 9, 15), "15-sze-2019"},
+            {"fr_FR", QDate(2019, 7, 1), "01-Jul-2019"}, {"fr_FR", QDate(2019, 1, 1), "01-jan-2019"}};
+        for (const auto &[locale, date, text] : written)
+            QCOMPARE(dates::ddMmmYyyy(date, QLocale(locale)), QString::fromUtf8(text));
+        QCOMPARE(dates::ddMmmYyTime(QDateTime(QDate(2019, 9, 2), QTime(9, 15, 2)), QLocale("en_GB")), "02-Sep-19 09:15:02");
     }
 
     void aMonthLaterEndsOnTheLastDayThereIs()

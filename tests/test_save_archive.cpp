@@ -36,6 +36,8 @@ private slots:
         QTest::newRow("no history, Cancel") << "" << "Cancel" << "" << ask << "" << "No Calculation Saved";
         QTest::newRow("results refused") << "" << "" << results << refusal << "history" << "History Saved, Results Not Saved";
         QTest::newRow("nothing written") << "" << "OK" << results << refusal << "" << "No Calculation Saved";
+        // Results cleared by an option box leave no entry to save, and nothing is written.
+        QTest::newRow("no calculation") << "" << "" << "" << "" << "" << "No Calculation Saved";
     }
 
     void save()
@@ -51,6 +53,7 @@ private slots:
         d.platform.failWritesTo(refused);
         std::tie(d.window->ResultsText, d.window->HistoryText, d.window->PendingMessage) =
             std::tuple(u"report"_s, u"entry"_s, pending);
+        d.window->HistoryEntryPending = QByteArray(QTest::currentDataTag()) != "no calculation";
         d.window->ShowStatus(u"before"_s);
         d.find<QPushButton>(u"Save"_s)->setEnabled(true);
         const QByteArray resultsBefore = d.folder.read(results), historyBefore = d.folder.read(history);
@@ -60,7 +63,8 @@ private slots:
         QCOMPARE(d.folder.read(results), resultsBefore + (written.contains(u"results") ? "report\r\n" : ""));
         QCOMPARE(d.folder.read(history), historyBefore + (written.contains(u"history") ? "entry\r\n" : ""));
         QTEST(d.text(u"Status"_s), "status");
-        QCOMPARE(d.find<QPushButton>(u"Save"_s)->isEnabled(), written.isEmpty());  // a retry cannot write twice
+        // A retry cannot write twice, and there is nothing to retry without a calculation.
+        QCOMPARE(d.find<QPushButton>(u"Save"_s)->isEnabled(), written.isEmpty() && d.window->HistoryEntryPending);
     }
 
     // Each archive of a day takes the next counter; the old log goes only once

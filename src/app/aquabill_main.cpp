@@ -150,10 +150,16 @@ void AquabillMain::Form_Load()
     }
 }
 
-void AquabillMain::Form_Activate()
+void AquabillMain::PlaceOnTopWhenTicked()
 {
     if (value(c.OnTop) == 1)
         m_platform.placeOnTop(this, true);
+}
+
+// Runs once, when the window first opens.
+void AquabillMain::Form_Activate()
+{
+    PlaceOnTopWhenTicked();
     c.Save->setEnabled(false);
     Get_Last_Click();
 }
@@ -177,6 +183,11 @@ void AquabillMain::setValue(QCheckBox *box, int state)
     }
     box->setCheckState(state == 1 ? Qt::Checked : Qt::Unchecked);
     box->setTristate(false);
+}
+
+std::optional<QDate> AquabillMain::readDate(const QString &text) const
+{
+    return dates::parse(text, locale(), currentYear());
 }
 
 QString AquabillMain::symbolPrefix() const

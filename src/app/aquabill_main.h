@@ -2,10 +2,14 @@
 
 #include "app/controls.h"
 #include "platform/platform.h"
+#include "records/log_streams.h"
 
+#include <QDate>
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
@@ -37,6 +41,8 @@ public:
     float StoredLogLevel = 0;
     QString ResultsText;
     QString HistoryText;
+    // True while HistoryText holds the entry of the calculation on screen.
+    bool HistoryEntryPending = false;
     QString ResultsFileName;
     QString HistoryFileName;
     QString InputSignature;
@@ -46,11 +52,15 @@ public:
     QString CostBeforeTax, PredCostBeforeTax, CostBeforeDiscount2, PredCostBeforeDiscount2;
     QString PendingMessage;
     int StoredVUnits = 0;
+    // Result boxes showing the magnitude of a negative amount of the last
+    // calculation: on screen the colour tells the sign, in the report a minus.
+    QList<const QLineEdit *> NegativeResults;
     int RunOnTopSetting = 1;
 
     // --- Application shell ---
     void Form_Load();
     void Form_Activate();
+    void PlaceOnTopWhenTicked();
     void CheckFolder(const QString &folderName);
     [[noreturn]] void FatalError(const QString &title, int stepCode);
     [[noreturn]] void EndProgram(int exitCode = 0);
@@ -84,6 +94,10 @@ public:
     void Save_Defaults_Click();
     void Reset_Defaults_Click();
     void CheckSettings(bool stripSymbol, bool addSymbol);
+    // True when every option the configuration stores is one a box can show.
+    bool storedOptionsReadable() const;
+    // The option boxes from the stored options, in the order they are stored.
+    void applyStoredOptions();
     void RefreshResultCurrency();
 
     // --- Cost calculation ---
@@ -94,6 +108,7 @@ public:
     // --- Records ---
     void CreateLogFiles();
     bool CheckLogFile(const QString &kind, const QString &fileName);
+    void ReportMissingLog(const QString &kind, const QString &fileName);
     // True when the pending entry was appended; a failure has been reported.
     bool WriteResultsLog();
     bool WriteHistoryLog();
@@ -103,6 +118,15 @@ public:
     void FormatHistoryEntry();
     void AppendHistoryHeading();
     void Get_Last_Click();
+    // The history log's count and its last line that holds a dated entry
+    // (index -1 when there is none, or no log); nothing when the log cannot be
+    // read. A missing log is reported when `reportMissing` is set.
+    struct SavedEntry {
+        records::LineCount log;
+        records::NumberedLine entry;
+    };
+    std::optional<SavedEntry> lastSavedEntry(bool reportMissing);
+    bool isDatedEntry(const QString &line) const;
     void Del_Last_Click();
     void Save_Click();
     void SaveCalculation();
@@ -117,6 +141,10 @@ public:
 
     platform::Platform &desktop() { return m_platform; }
     QLocale locale() const { return m_platform.locale(); }
+    // The year of the platform's clock: the last year a reading may be dated.
+    int currentYear() const { return m_platform.now().date().year(); }
+    // A date as the user or a log wrote it, in the user's locale.
+    std::optional<QDate> readDate(const QString &text) const;
 
 protected:
     // The frame's close button ends the program as Exit does.

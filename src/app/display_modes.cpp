@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -38,6 +39,11 @@ void AquabillMain::ClearActualResults()
         for (QLineEdit *box : {c.TDays, c.R1Units, c.R2Units, c.NR1Cost, c.NR2Cost, c.CDay, c.UDay, c.CRCost, c.TFCharge,
                                c.TCost, c.TVCost, c.TSCharge, c.VCost, c.D1Cost, c.D2Cost})
             box->clear();
+        // With its results gone the calculation is gone: nothing is left to
+        // save, and the same inputs make a new calculation.
+        c.Save->setEnabled(false);
+        HistoryEntryPending = false;
+        LastCalcSignature.clear();
     } catch (const RuntimeFailure &) {
         FatalError(QStringLiteral("Clear Error"), StepCode);
     }
@@ -147,13 +153,10 @@ void AquabillMain::TidyResults()
         if (lead(box) == 0)
             box->clear();
     }
+    // An amount is judged by the full parse: the leading one would read "0,05 €"
+    // as nothing.
     for (QLineEdit *box : {c.NR2Cost, c.NR2CostP}) {
-        const QString text = box->text();
-        // Only a symbol in front of the amount is skipped: where the symbol follows
-        // the amount, CurrencySymbol is a digit of it.
-        const QString prefix = symbolPrefix();
-        const QString number = !prefix.isEmpty() && text.startsWith(prefix) ? text.mid(prefix.size()) : text;
-        if (numbers::leading(number) == 0)
+        if (!box->text().isEmpty() && numbers::isZeroAmount(box->text(), locale()))
             box->clear();
     }
     if (lead(c.PRate) == 0)

@@ -87,7 +87,9 @@ void AquabillMain::About_Click()
         frmAbout about(*this);
         about.run();
     }
-    Form_Activate();
+    // Back from About the window is as the user left it, readings, results and
+    // Save included; only its place above other windows is taken again.
+    PlaceOnTopWhenTicked();
 }
 
 void AquabillMain::OpenWebPage(const QString &path)

@@ -1,6 +1,7 @@
 #include "app/clickable_label.h"
 #include "app/controls.h"
 #include "app/pictures.h"
+#include "app/result_box.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -195,6 +196,8 @@ const ControlDesign designs[] = {
     {Kind::Button, "Exit", "&Exit", "Close Aquabill", cmd(8), 306, cmdW, 28, Look::Plain},
 };
 
+constexpr double resultPointSize = 9;
+
 QFont font(double points, bool bold = false)
 {
     QFont f(QStringLiteral("Arial"));
@@ -256,7 +259,7 @@ void dress(QWidget *w, Look look)
     }
     case Look::Result: {
         auto *box = static_cast<QLineEdit *>(w);
-        w->setFont(font(9));
+        w->setFont(font(resultPointSize));
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignRight);
         QPalette p = box->palette();
@@ -302,7 +305,9 @@ QWidget *create(const ControlDesign &s, QWidget *window)
         w = label;
         break;
     }
-    case Kind::TextBox: w = new QLineEdit(window); break;
+    case Kind::TextBox:
+        w = s.look == Look::Result ? new ResultBox(resultPointSize, window) : new QLineEdit(window);
+        break;
     case Kind::Notes: {
         auto *notes = new QPlainTextEdit(window);
         notes->setTabChangesFocus(true);

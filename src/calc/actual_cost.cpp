@@ -11,7 +11,7 @@ namespace calc {
 
 QDate dateIn(const AquabillMain &window, const QString &text)
 {
-    const std::optional<QDate> date = dates::parse(text, window.locale());
+    const std::optional<QDate> date = window.readDate(text);
     if (!date)
         throw RuntimeFailure(QStringLiteral("\"%1\" is not a date").arg(text));
     return *date;
@@ -40,8 +40,9 @@ void actualCost(AquabillMain &window)
     window.CostBeforeDiscount2 = stages.costBeforeDiscount2;
 
     t.writePlain(c.CDay, t.full(c.TVCost) / t.full(c.TDays));
-    showSign(c.CDay, t, false);
-    showBillSigns(bill, t);
+    if (showSign(c.CDay, t, false))
+        window.NegativeResults << c.CDay;
+    window.NegativeResults += showBillSigns(bill, t);
 }
 
 }  // namespace calc

@@ -74,12 +74,15 @@ BillStages priceBill(AquabillMain &window, const Bill &bill, double periods)
     return stages;
 }
 
-void showBillSigns(const Bill &bill, const FieldTexts &texts)
+QList<const QLineEdit *> showBillSigns(const Bill &bill, const FieldTexts &texts)
 {
-    showSign(bill.discount1, texts, true);
-    showSign(bill.discount2, texts, true);
-    showSign(bill.subTotal, texts, false);
-    showSign(bill.total, texts, false);
+    QList<const QLineEdit *> negative;
+    for (auto [box, orangeWhenNotNegative] : {std::pair{bill.discount1, true}, std::pair{bill.discount2, true},
+                                              std::pair{bill.subTotal, false}, std::pair{bill.total, false}}) {
+        if (showSign(box, texts, orangeWhenNotNegative))
+            negative << box;
+    }
+    return negative;
 }
 
 }  // namespace calc

@@ -2,6 +2,8 @@
 
 #include "calc/field_texts.h"
 
+#include <QList>
+
 class AquabillMain;
 class QLineEdit;
 
@@ -25,7 +27,8 @@ struct BillStages {
 // bill.total as plain text, each step written into its box and read back.
 BillStages priceBill(AquabillMain &window, const Bill &bill, double periods);
 
-// Colours the discounts and totals by their sign.
-void showBillSigns(const Bill &bill, const FieldTexts &texts);
+// Colours the discounts and totals by their sign; returns the boxes that now
+// show the magnitude of a negative amount.
+QList<const QLineEdit *> showBillSigns(const Bill &bill, const FieldTexts &texts);
 
 }  // namespace calc

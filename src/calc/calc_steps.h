@@ -9,7 +9,7 @@ class AquabillMain;
 namespace calc {
 
 // The number of fixed-charge periods from `from` to `to`: half-years with a
-// nine-day tolerance, or calendar months counted inclusively.
+// nine-day tolerance, or elapsed months with a three-day one.
 float chargePeriods(const QDate &from, const QDate &to, bool monthly, double shownDays);
 
 // Every input and option that decides a result, as one text.

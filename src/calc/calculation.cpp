@@ -53,6 +53,7 @@ void AquabillMain::Calc_Click()
         }
 
         const int months = calc::predictionMonths(*this);
+        NegativeResults.clear();
         calc::actualCost(*this);
         StepCode = 104;
         calc::prediction(*this, months);

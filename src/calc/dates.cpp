@@ -8,14 +8,13 @@ namespace {
 
 enum class Field { Day, Month, MonthName, Year, Ignored };
 
-// Two-digit years stay within a window that covers both old meter readings and
-// bills a few years ahead.
-int fullYear(const QString &digits)
+// A two-digit year never lies ahead: readings are taken, not planned.
+int fullYear(const QString &digits, int currentYear)
 {
     const int year = digits.toInt();
     if (digits.size() != 2)
         return year;
-    return year < 30 ? 2000 + year : 1900 + year;
+    return 2000 + year <= currentYear ? 2000 + year : 1900 + year;
 }
 
 // A locale's abbreviation without the full stop some locales append ("Dez."),
@@ -23,6 +22,26 @@ int fullYear(const QString &digits)
 QString bareAbbreviation(const QString &name)
 {
     return name.endsWith(u'.') ? name.chopped(1) : name;
+}
+
+QString threeLetters(int month, const QLocale &locale)
+{
+    return bareAbbreviation(locale.monthName(month, QLocale::ShortFormat)).left(3);
+}
+
+// The month whose three-letter form is `letters`, 0 when there is none or when two
+// months of the locale share it ("jui" for both "juin" and "juil." in French).
+int uniqueThreeLetterMonth(const QString &letters, const QLocale &locale)
+{
+    int found = 0;
+    for (int month = 1; month <= 12; ++month) {
+        if (threeLetters(month, locale).compare(letters, Qt::CaseInsensitive) == 0) {
+            if (found != 0)
+                return 0;
+            found = month;
+        }
+    }
+    return found;
 }
 
 int monthFromName(const QString &name, const QLocale &locale)
@@ -38,6 +57,10 @@ int monthFromName(const QString &name, const QLocale &locale)
                     && bareAbbreviation(candidate).compare(wanted, Qt::CaseInsensitive) == 0)
                     return month;
             }
+        }
+        if (wanted.size() == 3) {
+            if (const int month = uniqueThreeLetterMonth(wanted, source))
+                return month;
         }
     }
     return 0;
@@ -118,7 +141,7 @@ FormatPattern patternFor(const QString &format)
     return result;
 }
 
-std::optional<QDate> parseLocaleForm(const QString &text, const QLocale &locale)
+std::optional<QDate> parseLocaleForm(const QString &text, const QLocale &locale, int currentYear)
 {
     const FormatPattern form = patternFor(locale.dateFormat(QLocale::ShortFormat));
     const QRegularExpressionMatch match = form.expression.match(text);
@@ -131,7 +154,7 @@ std::optional<QDate> parseLocaleForm(const QString &text, const QLocale &locale)
         case Field::Day: day = part.toInt(); break;
         case Field::Month: month = part.toInt(); break;
         case Field::MonthName: month = monthFromName(part, locale); break;
-        case Field::Year: year = fullYear(part); break;
+        case Field::Year: year = fullYear(part, currentYear); break;
         case Field::Ignored: break;
         }
     }
@@ -140,7 +163,7 @@ std::optional<QDate> parseLocaleForm(const QString &text, const QLocale &locale)
     return validDate(year, month, day);
 }
 
-std::optional<QDate> parseDayMonthName(const QString &text, const QLocale &locale)
+std::optional<QDate> parseDayMonthName(const QString &text, const QLocale &locale, int currentYear)
 {
     static const QRegularExpression form(
         QStringLiteral("^([0-9]{1,2})-([^-\\s0-9]+)-([0-9]{4}|[0-9]{2})$"));
@@ -150,7 +173,7 @@ std::optional<QDate> parseDayMonthName(const QString &text, const QLocale &local
     const int month = monthFromName(match.captured(2), locale);
     if (month == 0)
         return std::nullopt;
-    return validDate(fullYear(match.captured(3)), month, match.captured(1).toInt());
+    return validDate(fullYear(match.captured(3), currentYear), month, match.captured(1).toInt());
 }
 
 std::optional<QDate> parseIso(const QString &text)
@@ -191,10 +214,15 @@ QString withFourDigitYear(const QString &format)
     return out;
 }
 
+// Three letters keep the date within its eleven-character log column. Where two of
+// the locale's months would share them, or it has no names, the English ones serve,
+// so that the date still reads back.
 QString monthAbbreviation(int month, const QLocale &locale)
 {
-    const QString name = bareAbbreviation(locale.monthName(month, QLocale::ShortFormat));
-    return name.isEmpty() ? QLocale::c().monthName(month, QLocale::ShortFormat) : name;
+    const QString letters = threeLetters(month, locale);
+    if (letters.size() == 3 && uniqueThreeLetterMonth(letters, locale) == month)
+        return letters;
+    return QLocale::c().monthName(month, QLocale::ShortFormat);
 }
 
 QString clock(const QTime &time, const QLocale &locale)
@@ -204,16 +232,16 @@ QString clock(const QTime &time, const QLocale &locale)
 
 }  // namespace
 
-std::optional<QDate> parse(const QString &text, const QLocale &locale)
+std::optional<QDate> parse(const QString &text, const QLocale &locale, int currentYear)
 {
     const QString t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;
     if (auto date = parseIso(t))
         return date;
-    if (auto date = parseLocaleForm(t, locale))
+    if (auto date = parseLocaleForm(t, locale, currentYear))
         return date;
-    return parseDayMonthName(t, locale);
+    return parseDayMonthName(t, locale, currentYear);
 }
 
 QString shortDate(const QDate &date, const QLocale &locale)

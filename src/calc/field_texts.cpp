@@ -47,13 +47,14 @@ void shade(QLineEdit *box, Shade how)
     box->setPalette(palette);
 }
 
-void showSign(QLineEdit *box, const FieldTexts &texts, bool orangeWhenNotNegative)
+bool showSign(QLineEdit *box, const FieldTexts &texts, bool orangeWhenNotNegative)
 {
     const double value = texts.full(box);
     const bool negative = value < 0;
     shade(box, negative != orangeWhenNotNegative ? Shade::Credit : Shade::Normal);
     if (negative)
         texts.writePlain(box, value * -1);
+    return negative;
 }
 
 }  // namespace calc

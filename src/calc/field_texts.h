@@ -46,7 +46,7 @@ void shade(QLineEdit *box, Shade how);
 // Judges the box's amount by its sign. A discount of zero or more and a
 // negative total are credits (orange); the others are normal. A negative
 // amount is then shown as the plain text of its magnitude, the colour telling
-// the sign.
-void showSign(QLineEdit *box, const FieldTexts &texts, bool orangeWhenNotNegative);
+// the sign. True when the amount was negative.
+bool showSign(QLineEdit *box, const FieldTexts &texts, bool orangeWhenNotNegative);
 
 }  // namespace calc

@@ -2,6 +2,8 @@
 
 #include "app/failures.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -186,6 +188,29 @@ double full(const QString &text, const QLocale &locale)
     if (!std::isfinite(value))
         throw RuntimeFailure(QStringLiteral("\"%1\" is too large a number").arg(text));
     return value;
+}
+
+bool isZeroAmount(const QString &text, const QLocale &locale)
+{
+    try {
+        return full(text, locale) == 0;
+    } catch (const RuntimeFailure &) {
+        return false;
+    }
+}
+
+QString withDecimalPoint(const QString &text, const QLocale &locale)
+{
+    const QString point = locale.decimalPoint();
+    if (point == u"." || point.isEmpty())
+        return text;
+    // Digits on both sides of the one separator, and nothing else.
+    const QRegularExpression typed(QStringLiteral("^\\s*([+-]?[0-9]+)") + QRegularExpression::escape(point)
+                                   + QStringLiteral("([0-9]+)\\s*$"));
+    const QRegularExpressionMatch match = typed.match(text);
+    if (!match.hasMatch())
+        return text;
+    return match.captured(1) + u'.' + match.captured(2);
 }
 
 bool isNumeric(const QString &text, const QLocale &locale)

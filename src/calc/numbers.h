@@ -19,6 +19,14 @@ double leading(const QString &text);
 // included, throws RuntimeFailure.
 double full(const QString &text, const QLocale &locale);
 
+// True when the full parse reads the text as zero; false for any other text.
+bool isZeroAmount(const QString &text, const QLocale &locale);
+
+// A number typed in the locale's own decimal form ("1234,5" where the decimal
+// separator is a comma) in the form the program writes numbers ("1234.5"); any
+// other text as it stands, so grouped or mixed texts are still judged as typed.
+QString withDecimalPoint(const QString &text, const QLocale &locale);
+
 // True when the full parse reads the text and gives the same value as the
 // leading parse, so checks and arithmetic can never disagree about a field.
 bool isNumeric(const QString &text, const QLocale &locale);

@@ -39,7 +39,7 @@ void prediction(AquabillMain &window, int months)
     const BillStages stages = priceBill(window, bill, t.full(c.PRate));
     window.PredCostBeforeTax = stages.costBeforeTax;
     window.PredCostBeforeDiscount2 = stages.costBeforeDiscount2;
-    showBillSigns(bill, t);
+    window.NegativeResults += showBillSigns(bill, t);
 }
 
 }  // namespace calc

@@ -24,9 +24,10 @@ bool readingWithin(const QString &text, double low, double high, const QLocale &
     return value >= low && value <= high;
 }
 
-bool withinSupportedYears(const QDate &date)
+// Readings from this century up to the end of the present year.
+bool withinSupportedYears(const QDate &date, int currentYear)
 {
-    return date >= QDate(2000, 1, 1) && date <= QDate(2020, 12, 31);
+    return date >= QDate(2000, 1, 1) && date <= QDate(currentYear, 12, 31);
 }
 
 }  // namespace
@@ -37,13 +38,18 @@ void AquabillMain::CheckReadings()
         StepCode = 121;
         auto refuse = [this](const QString &message) { PendingMessage += message + lineFeed; };
         const QLocale loc = locale();
+        for (QLineEdit *reading : {c.NRead1, c.NRead2}) {
+            const QString typed = numbers::withDecimalPoint(reading->text(), loc);
+            if (typed != reading->text())
+                reading->setText(typed);
+        }
         if (c.Date1->text().isEmpty() && c.Date2->text().isEmpty() && c.NRead1->text().isEmpty()
             && c.NRead2->text().isEmpty()) {
             refuse(QStringLiteral("No Meter Readings To Calculate"));
         } else {
-            if (!dates::parse(c.Date1->text(), loc))
+            if (!readDate(c.Date1->text()))
                 refuse(QStringLiteral("Date 1 must be a valid date"));
-            if (!dates::parse(c.Date2->text(), loc))
+            if (!readDate(c.Date2->text()))
                 refuse(QStringLiteral("Date 2 must be a valid date"));
             if (!readingWithin(c.NRead1->text(), 1, 999900, loc))
                 refuse(QStringLiteral("Meter Reading 1 must be between 1 and 999900"));
@@ -74,10 +80,12 @@ void AquabillMain::CheckConsistency()
     // one is a failure of the calculation like any unreadable field.
     const QDate date1 = calc::dateIn(*this, c.Date1->text());
     const QDate date2 = calc::dateIn(*this, c.Date2->text());
-    if (!withinSupportedYears(date1))
-        refuse(QStringLiteral("Date 1 must be between 1st Jan 2000 and 31st Dec 2020 than Date 1"));
-    if (!withinSupportedYears(date2))
-        refuse(QStringLiteral("Date 2 must be between 1st Jan 2000 and 31st Dec 2020 than Date 1"));
+    const int year = currentYear();
+    const QString yearRange = QStringLiteral(" must be between 1st Jan 2000 and 31st Dec ") + QString::number(year);
+    if (!withinSupportedYears(date1, year))
+        refuse(QStringLiteral("Date 1") + yearRange);
+    if (!withinSupportedYears(date2, year))
+        refuse(QStringLiteral("Date 2") + yearRange);
     if (date1.daysTo(date2) < 3)
         refuse(QStringLiteral("Date 2 must be at least 3 days later than Date 1"));
     c.Date1->setText(dates::shortDate(date1, loc));
@@ -88,9 +96,12 @@ void AquabillMain::CheckConsistency()
         refuse(QStringLiteral("Meter Reading 2 must be at least 2 greater than Meter Reading 1"));
 
     StepCode = 114;
+    // Only a symbol the window puts in front is skipped; in a locale whose symbol
+    // follows the amount there is none, and a leading digit is part of the charge.
     const QString sewerage = c.NormalR2->text();
-    const bool dressed = !CurrencySymbol.isEmpty() && sewerage.startsWith(CurrencySymbol);
-    const double charge = numbers::leading(dressed ? sewerage.mid(CurrencySymbol.size()) : sewerage);
+    const QString prefix = symbolPrefix();
+    const bool dressed = !prefix.isEmpty() && sewerage.startsWith(prefix);
+    const double charge = numbers::leading(dressed ? sewerage.mid(prefix.size()) : sewerage);
     const double allowance = numbers::leading(c.BPoint->text());
     if (charge != 0 && allowance == 0)
         refuse(QStringLiteral("The Sewage Volume Allowance must be set if the Sewage Volume Charge is set"));

@@ -16,11 +16,11 @@ namespace history = records::history;
 namespace {
 
 // A date too long for its column is stored in the eleven-character form.
-QString storedDate(const QString &text, const QLocale &locale)
+QString storedDate(const AquabillMain &window, const QString &text)
 {
     if (text.size() > 11) {
-        if (const std::optional<QDate> date = dates::parse(text, locale))
-            return dates::ddMmmYyyy(*date, locale);
+        if (const std::optional<QDate> date = window.readDate(text))
+            return dates::ddMmmYyyy(*date, window.locale());
     }
     return text;
 }
@@ -40,7 +40,7 @@ void AquabillMain::FormatHistoryEntry()
             return box->text().isEmpty() ? QStringLiteral(" ") : present;
         };
         history::Entry entry;
-        entry.date = storedDate(c.Date2->text(), locale());
+        entry.date = storedDate(*this, c.Date2->text());
         entry.reading = c.NRead2->text();
         entry.waterVolume = c.NormalR1->text();
         entry.waterFixed = c.SCharge->text();
@@ -58,19 +58,20 @@ void AquabillMain::FormatHistoryEntry()
         entry.period = value(c.Period) == 1 ? QStringLiteral("1 mth") : QStringLiteral("6 mth");
 
         HistoryText.clear();
-        CheckFolder(QStringLiteral("Log"));
-        records::LineCount log;
-        if (!CheckLogFile(QStringLiteral("history"), HistoryFileName)) {
-            const std::optional<records::LineCount> counted = records::countLines(desktop(), records::logPath(HistoryFileName));
-            if (!counted)
-                throw RuntimeFailure(QStringLiteral("history log unreadable"));
-            log = *counted;
+        HistoryEntryPending = false;
+        // A log that cannot be read is as good as missing, and is reported so;
+        // the calculation stands.
+        std::optional<SavedEntry> last = lastSavedEntry(true);
+        if (!last) {
+            ReportMissingLog(QStringLiteral("history"), HistoryFileName);
+            last = SavedEntry{};
         }
+        const records::LineCount &log = last->log;
 
         StepCode = 253;
         if (value(c.NoHistory) == 0) {
-            const std::optional<QDate> saved = dates::parse(history::dateField(log.lastLine), locale());
-            const std::optional<QDate> date2 = dates::parse(c.Date2->text(), locale());
+            const std::optional<QDate> saved = readDate(history::dateField(last->entry.text));
+            const std::optional<QDate> date2 = readDate(c.Date2->text());
             if (saved && date2 && date2->daysTo(*saved) >= 0)
                 PendingMessage += QStringLiteral("Meter Reading Date 2 must be later than the last Meter Reading date saved\n");
         }
@@ -82,11 +83,12 @@ void AquabillMain::FormatHistoryEntry()
             return;
         if (log.lines == history::HeaderLines) {
             history::Entry opening;
-            opening.date = storedDate(c.Date1->text(), locale());
+            opening.date = storedDate(*this, c.Date1->text());
             opening.reading = c.NRead1->text();
             HistoryText += history::entryLine(opening) + crlf;
         }
         HistoryText += history::entryLine(entry);
+        HistoryEntryPending = true;
     } catch (const RuntimeFailure &) {
         FatalError(QStringLiteral("Format Log Error"), StepCode);
     }

@@ -26,18 +26,43 @@ void showHistoryFileError(AquabillMain &window)
 
 }  // namespace
 
+bool AquabillMain::isDatedEntry(const QString &line) const
+{
+    return readDate(history::dateField(line)).has_value();
+}
+
+std::optional<AquabillMain::SavedEntry> AquabillMain::lastSavedEntry(bool reportMissing)
+{
+    SavedEntry saved;
+    CheckFolder(QStringLiteral("Log"));
+    if (reportMissing ? CheckLogFile(QStringLiteral("history"), HistoryFileName)
+                      : !desktop().fileExists(records::logPath(HistoryFileName)))
+        return saved;
+    const QString path = records::logPath(HistoryFileName);
+    const std::optional<records::LineCount> counted = records::countLines(desktop(), path);
+    if (!counted)
+        return std::nullopt;
+    saved.log = *counted;
+    const std::optional<records::NumberedLine> entry =
+        records::lastLineWhere(desktop(), path, saved.log, [this](const QString &line) { return isDatedEntry(line); });
+    if (!entry)
+        return std::nullopt;
+    saved.entry = *entry;
+    return saved;
+}
+
 void AquabillMain::Get_Last_Click()
 {
     CheckFolder(QStringLiteral("Log"));
     if (!CheckLogFile(QStringLiteral("history"), HistoryFileName)) {
-        const std::optional<records::LineCount> log = records::countLines(desktop(), records::logPath(HistoryFileName));
-        if (!log) {
+        const std::optional<SavedEntry> last = lastSavedEntry(false);
+        if (!last) {
             showHistoryFileError(*this);
             return;
         }
-        const QString date = history::dateField(log->lastLine);
-        const QString reading = history::readingField(log->lastLine);
-        const std::optional<QDate> saved = dates::parse(date, locale());
+        const QString date = history::dateField(last->entry.text);
+        const QString reading = history::readingField(last->entry.text);
+        const std::optional<QDate> saved = readDate(date);
         if (!saved || numbers::leading(reading) < 1) {
             c.Status->setText(QStringLiteral("No Saved Meter Readings To Restore"));
             c.Date1->setFocus();
@@ -46,7 +71,7 @@ void AquabillMain::Get_Last_Click()
             c.Status->setText(QStringLiteral("Last Readings Restored"));
             c.Date1->setText(dates::shortDate(*saved, locale()));
             c.NRead1->setText(reading);
-            if (const std::optional<QDate> date2 = dates::parse(c.Date2->text(), locale()))
+            if (const std::optional<QDate> date2 = readDate(c.Date2->text()))
                 c.Date2->setText(dates::shortDate(*date2, locale()));
             c.Date2->setFocus();
         }
@@ -59,20 +84,17 @@ void AquabillMain::Get_Last_Click()
 void AquabillMain::Del_Last_Click()
 {
     const QString path = records::logPath(HistoryFileName);
-    CheckFolder(QStringLiteral("Log"));
-    records::LineCount log;
-    if (!CheckLogFile(QStringLiteral("history"), HistoryFileName)) {
-        const std::optional<records::LineCount> counted = records::countLines(desktop(), path);
-        if (!counted) {
-            showHistoryFileError(*this);
-            return;
-        }
-        log = *counted;
+    const std::optional<SavedEntry> last = lastSavedEntry(true);
+    if (!last) {
+        showHistoryFileError(*this);
+        return;
     }
-    const qint64 lines = log.lines;
+    // The entry goes with the heading block above it when it opens a page.
+    const qint64 entryLines = last->entry.index + 1;
+    const qint64 first = last->entry.index - history::linesBeforeLastEntry(entryLines);
 
     platform::Answer answer = platform::Answer::No;
-    if (lines <= history::HeaderLines) {
+    if (last->log.lines <= history::HeaderLines || last->entry.index < 0) {
         ShowStatus(QStringLiteral("No Saved Meter Readings To Delete"));
     } else {
         answer = desktop().message(QStringLiteral("Are you sure you want to delete") + crlf
@@ -82,10 +104,9 @@ void AquabillMain::Del_Last_Click()
     }
 
     if (answer == platform::Answer::Yes) {
-        const qint64 keep = lines - 1 - history::linesBeforeLastEntry(lines);
         CheckFolder(QStringLiteral("Log"));
         if (!CheckLogFile(QStringLiteral("history"), HistoryFileName)
-            && !records::keepFirstLines(desktop(), path, log, keep)) {
+            && !records::removeLines(desktop(), path, last->log, first, entryLines - first)) {
             showHistoryFileError(*this);
             return;
         }

@@ -42,8 +42,8 @@ int linesBeforeLastEntry(qint64 lines)
     return lines > 30 && (lines - 15) % 40 == 0 ? 5 : 0;
 }
 
-QString dateField(const QString &line) { return line.left(11).trimmed(); }
+QString dateField(const QString &line) { return line.section(u',', 0, 0).trimmed(); }
 
-QString readingField(const QString &line) { return line.mid(13, 7).trimmed(); }
+QString readingField(const QString &line) { return line.section(u',', 1, 1).trimmed(); }
 
 }  // namespace records::history

@@ -23,7 +23,8 @@ struct Entry {
     QString period;     // "1 mth", "6 mth"
 };
 
-// The entry line: the columns cut or padded to their widths, joined by ", ".
+// The entry line: the columns padded to their widths, joined by ", ". A value
+// wider than its column is written whole and widens that one line.
 QString entryLine(const Entry &entry);
 
 // A new log's title and heading blocks fill this many lines; a log of no more
@@ -39,7 +40,9 @@ bool headingDueAt(qint64 lines);
 // removed: the heading block above it, when it is the first entry of a page.
 int linesBeforeLastEntry(qint64 lines);
 
-// The stored date and meter reading of an entry line, without their padding.
+// The stored date and meter reading of an entry line, without their padding:
+// the first and second fields between its commas, which on a line of standard
+// widths are its first 11 characters and characters 14 to 20.
 QString dateField(const QString &line);
 QString readingField(const QString &line);
 

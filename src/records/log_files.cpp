@@ -41,12 +41,17 @@ bool AquabillMain::CheckLogFile(const QString &kind, const QString &fileName)
 {
     if (desktop().fileExists(logPath(fileName)))
         return false;
+    ReportMissingLog(kind, fileName);
+    return true;
+}
+
+void AquabillMain::ReportMissingLog(const QString &kind, const QString &fileName)
+{
     desktop().message(QStringLiteral("The ") + kind + QStringLiteral(" log file is either missing") + crlf
                           + QStringLiteral("or corrupted. Delete the log file ") + crlf + fileName
                           + QStringLiteral(" if it exists and restart") + crlf + QStringLiteral("the program."),
                       QStringLiteral("Aquabill ") + capitalised(kind) + QStringLiteral(" Log File Error"),
                       platform::Buttons::Ok, platform::Icon::Exclamation);
-    return true;
 }
 
 namespace {

@@ -6,7 +6,7 @@ namespace records {
 
 QString rightAligned(const QString &value, int width)
 {
-    return (QString(width, u' ') + value).right(width);
+    return value.rightJustified(width, u' ');
 }
 
 QString resultsTitleBlock(const QString &created)

@@ -11,9 +11,9 @@ inline const QString crlf = QStringLiteral("\r\n");
 // The file's path below the working folder.
 inline QString logPath(const QString &fileName) { return QStringLiteral("Log/") + fileName; }
 
-// The value behind `width` spaces, of which only the rightmost `width`
-// characters remain: short values are padded on the left, long ones lose their
-// leftmost characters, so every column keeps its width.
+// The value padded on the left with spaces to `width` characters. A longer
+// value is kept whole and widens its line: a figure that lost its leading digits
+// would be read back, and billed, as another figure.
 QString rightAligned(const QString &value, int width);
 
 // The title blocks that open a new log, `created` being their date line; each

@@ -30,6 +30,14 @@ void AquabillMain::FormatResultsReport()
         const bool sewerage = numbers::leading(c.R2Units->text()) != 0;
         auto present = [](const QLineEdit *box) { return !box->text().isEmpty(); };
         auto text = [](const QLineEdit *box) { return box->text(); };
+        // The boxes show a negative amount as its magnitude, the colour telling
+        // the sign; the report has no colour, so it writes the sign.
+        auto amount = [this](const QLineEdit *box) {
+            return NegativeResults.contains(box) ? u'-' + box->text() : box->text();
+        };
+        auto deduction = [this](const QLineEdit *box) {
+            return NegativeResults.contains(box) ? box->text() : u'-' + box->text();
+        };
 
         QStringList lines;
         // Notes of several lines keep the file's CR LF line ends.
@@ -64,7 +72,7 @@ void AquabillMain::FormatResultsReport()
                               const QString &taxAmount, const QString &beforeDiscount2, const QString &discount2) {
             if (present(c.Disc1)) {
                 lines << QStringLiteral("Cost before Discount 1      :") + rightAligned(total, 9);
-                QString line = QStringLiteral("Discount 1                  :") + rightAligned(u'-' + discount1, 9);
+                QString line = QStringLiteral("Discount 1                  :") + rightAligned(discount1, 9);
                 if (value(c.Disc1P) == 1)
                     line += QStringLiteral("  at ") + rightAligned(text(c.Disc1) + u'%', 6);
                 lines << line;
@@ -76,15 +84,16 @@ void AquabillMain::FormatResultsReport()
             }
             if (present(c.Disc2)) {
                 lines << QStringLiteral("Cost before Discount 2      :") + rightAligned(beforeDiscount2, 9);
-                QString line = QStringLiteral("Discount 2                  :") + rightAligned(u'-' + discount2, 9);
+                QString line = QStringLiteral("Discount 2                  :") + rightAligned(discount2, 9);
                 if (value(c.Disc2F) == 1)
                     line += QStringLiteral("  Fixed Discount");
                 lines << line;
             }
         };
-        deductions(text(c.TCost), text(c.D1Cost), CostBeforeTax, text(c.VCost), CostBeforeDiscount2, text(c.D2Cost));
-        lines << QStringLiteral("Total Cost                  :") + rightAligned(text(c.TVCost), 9)
-              << QStringLiteral("Cost per Day                :") + rightAligned(text(c.CDay), 9)
+        deductions(amount(c.TCost), deduction(c.D1Cost), CostBeforeTax, text(c.VCost), CostBeforeDiscount2,
+                   deduction(c.D2Cost));
+        lines << QStringLiteral("Total Cost                  :") + rightAligned(amount(c.TVCost), 9)
+              << QStringLiteral("Cost per Day                :") + rightAligned(amount(c.CDay), 9)
               << QStringLiteral("Units used per Day          :") + rightAligned(text(c.UDay), 8) + QStringLiteral("   ")
                      + c.UDayL->text();
 
@@ -112,9 +121,9 @@ void AquabillMain::FormatResultsReport()
                 lines << QStringLiteral("Sewerage Fixed Charge       : ") + rightAligned(text(c.CRCostP), 8) + u' '
                              + rightAligned(text(c.PRate), 2) + suffix + QStringLiteral(" at ") + text(c.CheapR)
                              + QStringLiteral(" per ") + singular;
-            deductions(text(c.TCostP), text(c.D1CostP), PredCostBeforeTax, text(c.VCostP), PredCostBeforeDiscount2,
-                       text(c.D2CostP));
-            lines << QStringLiteral("Total Cost                  :") + rightAligned(text(c.TVCostP), 9);
+            deductions(amount(c.TCostP), deduction(c.D1CostP), PredCostBeforeTax, text(c.VCostP),
+                       PredCostBeforeDiscount2, deduction(c.D2CostP));
+            lines << QStringLiteral("Total Cost                  :") + rightAligned(amount(c.TVCostP), 9);
         }
         // The closing rule, then an empty line; the append adds the last line end.
         lines << QString(79, u'-') << QString() << QString();

@@ -22,6 +22,13 @@ void AquabillMain::SaveCalculation()
                           QStringLiteral("Aquabill Save Data Error"), platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
+    // Only a calculation still on screen is saved: its entry is what the save
+    // writes, and an empty entry would leave a blank line in the history.
+    if (!HistoryEntryPending) {
+        c.Save->setEnabled(false);
+        ShowStatus(QStringLiteral("No Calculation Saved"));
+        return;
+    }
     if (!withHistory) {
         const platform::Answer answer = desktop().message(
             QStringLiteral("No history data will be saved") + crlf + QStringLiteral("To save history results click") + crlf

@@ -133,8 +133,18 @@ void AquabillMain::LoadConfiguration()
         ConfigEcho += crlf + crlf;
         StepCode = 163;
 
+        // The values are checked against the options the file stores, not those
+        // the boxes happen to show: a Discount 1 of 40 is valid as an amount and
+        // not as a percentage. The option handlers stay idle meanwhile, so that
+        // none of them empties a field just loaded.
+        const bool wasLoading = Loading;
+        Loading = true;
         PendingMessage.clear();
-        setValue(c.Period, 1);
+        const bool optionsApplied = storedOptionsReadable();
+        if (optionsApplied)
+            applyStoredOptions();
+        else
+            setValue(c.Period, 1);
         CheckSettings(false, true);
         if (!PendingMessage.isEmpty() || keysToFind != 0 || sectionsToFind != 0) {
             desktop().message(QStringLiteral("The configuration file is corrupted") + crlf
@@ -145,18 +155,34 @@ void AquabillMain::LoadConfiguration()
             EndProgram(1);
         }
 
-        auto storedState = [this](const QString &stored) {
-            return boxState(numbers::roundEven16(numbers::full(stored, locale()) - 1));
-        };
-        setValue(c.OnTop, boxState(RunOnTopSetting - 1));
-        setValue(c.AutoSave, boxState(numbers::roundEven16(double(StoredLogLevel) - 1)));
-        setValue(c.Period, storedState(StoredPSize));
-        setValue(c.VolUnits1, boxState(StoredVUnits - 1));
-        setValue(c.Disc1P, storedState(StoredDisc1PT));
-        setValue(c.Disc2F, storedState(StoredDisc2FT));
+        // With the checks switched off, options out of range reach the boxes
+        // only now, and one that no box can show is a failure of the reading.
+        if (!optionsApplied)
+            applyStoredOptions();
+        Loading = wasLoading;
     } catch (const RuntimeFailure &) {
         FatalError(QStringLiteral("Config Read Error"), StepCode);
     }
+}
+
+bool AquabillMain::storedOptionsReadable() const
+{
+    auto within = [](double stored) { return stored >= 1 && stored <= 2; };
+    return within(RunOnTopSetting) && within(StoredLogLevel) && within(numbers::leading(StoredPSize))
+           && within(StoredVUnits) && within(numbers::leading(StoredDisc1PT)) && within(numbers::leading(StoredDisc2FT));
+}
+
+void AquabillMain::applyStoredOptions()
+{
+    auto storedState = [this](const QString &stored) {
+        return boxState(numbers::roundEven16(numbers::full(stored, locale()) - 1));
+    };
+    setValue(c.OnTop, boxState(RunOnTopSetting - 1));
+    setValue(c.AutoSave, boxState(numbers::roundEven16(double(StoredLogLevel) - 1)));
+    setValue(c.Period, storedState(StoredPSize));
+    setValue(c.VolUnits1, boxState(StoredVUnits - 1));
+    setValue(c.Disc1P, storedState(StoredDisc1PT));
+    setValue(c.Disc2F, storedState(StoredDisc2FT));
 }
 
 void AquabillMain::Save_Defaults_Click()
@@ -216,7 +242,7 @@ void AquabillMain::Save_Defaults_Click()
         CheckSettings(false, true);
         RefreshResultCurrency();
         for (QLineEdit *box : {c.Date1, c.Date2}) {
-            if (const std::optional<QDate> date = dates::parse(box->text(), locale()))
+            if (const std::optional<QDate> date = readDate(box->text()))
                 box->setText(dates::shortDate(*date, locale()));
         }
     } catch (const RuntimeFailure &) {

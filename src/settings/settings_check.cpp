@@ -66,6 +66,11 @@ void AquabillMain::CheckSettings(bool stripSymbol, bool addSymbol)
 
         StepCode = 132;
         const QLocale loc = locale();
+        for (QLineEdit *field : {c.NormalR1, c.SCharge, c.NormalR2, c.CheapR, c.BPoint, c.VAT, c.Disc1, c.Disc2, c.PRate}) {
+            const QString typed = numbers::withDecimalPoint(field->text(), loc);
+            if (typed != field->text())
+                field->setText(typed);
+        }
         Messages m(PendingMessage);
         auto field = [](const QLineEdit *box) { return box->text(); };
         auto boxOutOfRange = [](const QCheckBox *box) { return value(box) > 1 || value(box) < 0; };
