@@ -1,5 +1,7 @@
 #include "support/window_driver.h"
 
+#include "calc/calc_steps.h"
+
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -10,7 +12,35 @@ class TestCalculate : public QObject {
 private slots:
     void calculate_data();
     void calculate();
+    void aYearOfMonthlyReadingsIsTwelvePeriods_data();
+    void aYearOfMonthlyReadingsIsTwelvePeriods();
 };
+
+void TestCalculate::aYearOfMonthlyReadingsIsTwelvePeriods_data()
+{
+    QTest::addColumn<int>("day");  // of each month the meter is read on
+    QTest::addColumn<int>("lateBy");  // days, for every other reading
+    QTest::newRow("the 5th") << 5 << 0;
+    QTest::newRow("the 1st, every other one two days late") << 1 << 2;
+    QTest::newRow("the last day") << 31 << 0;
+}
+
+// Each reading closes one month and opens the next, as Get Last chains them.
+void TestCalculate::aYearOfMonthlyReadingsIsTwelvePeriods()
+{
+    QFETCH(int, day);
+    QFETCH(int, lateBy);
+    auto readOn = [&](int month) {
+        const QDate first = QDate(2025, 1, 1).addMonths(month);
+        return QDate(first.year(), first.month(), std::min(day, first.daysInMonth())).addDays(month % 2 ? lateBy : 0);
+    };
+    float periods = 0;
+    for (int month = 0; month < 12; ++month) {
+        const QDate from = readOn(month), to = readOn(month + 1);
+        periods += calc::chargePeriods(from, to, true, double(from.daysTo(to)));
+    }
+    QCOMPARE(periods, 12.0f);
+}
 
 // Six-monthly, no tax, Discount 1 of 5% and Discount 2 of 10 per period. The
 // option boxes come first: ticking Disc1P empties Disc1.
@@ -66,6 +96,11 @@ void TestCalculate::calculate_data()
     row("highest tariff, in percent", {"NormalR1=9.99", "CheapR=99", "VAT=50", "Disc1=30", "BPoint=100", "PRate=2.5"},
         {"NormalR1=£9.9900", "CheapR=£99.00", "VAT=50.0", "Disc1=30.00", "BPoint=100.0", "PRate=3"});
     // The euro follows the amount, so nothing may be taken off the front of a figure, nor put there.
+    // The locale's decimal comma is read wherever a number is typed, and a sewerage charge of 1
+    // is one, not a currency symbol.
+    row("decimal comma", {"Date2=01.12.2019", "NRead1=1000,5", "NRead2=1235,0", "NormalR1=1,5", "NormalR2=1",
+        "Disc1=", "Disc2="}, {"NRead1=1000.5", "R1Units=234.5", "NormalR1=1.5000", "NormalR2=1.0000",
+        "NR2Cost=222,80\u00A0€"}, {}, false, "de_DE");
     row("euro after the amount", {"Date2=01.12.2019", "NormalR1=1.25", "SCharge=12"}, {"NormalR1=1.2500", "SCharge=12.00",
         "NR1Cost=293,13\u00A0€", "TCost=775,73\u00A0€", "TVCost=726,94\u00A0€"}, {}, false, "de_DE");
     row("191 days, one period", {"Date2=09/12/2019"}, {"TDays=191", "TSCharge=£20.00", "TFCharge=£45.00"});

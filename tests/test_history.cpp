@@ -1,5 +1,6 @@
 #include "support/window_driver.h"
 
+#include <QDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -102,6 +103,92 @@ private slots:
                  refused ? u"Meter Reading Date 2 must be later than the last Meter Reading date saved\n"_s : QString());
         // A refused entry is not built; one that will not be saved still is.
         QCOMPARE(d->window->HistoryText.contains(u"1600.0"_s), !refused);
+    }
+
+    // The last dated entry counts, whatever follows it: Get Last restores it, the
+    // Date 2 check compares with it, and Rem Last removes it alone.
+    void linesAfterTheLastEntry_data()
+    {
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QByteArray>("afterRemoval");
+        QTest::newRow("blank line") << QByteArray("\r\n") << QByteArray("\r\n");
+        QTest::newRow("junk line") << QByteArray("edited by hand\r\n") << QByteArray("edited by hand\r\n");
+        QTest::newRow("junk starting with digits") << QByteArray("2 junk\r\n\r\n") << QByteArray("2 junk\r\n\r\n");
+    }
+
+    void linesAfterTheLastEntry()
+    {
+        QFETCH(QByteArray, after);
+        QFETCH(QByteArray, afterRemoval);
+        const QByteArray last = " 10/01/2020,  1234.5\r\n";
+        d->folder.write(history, logOf(20) + last + after);
+        d->click(u"Get_Last"_s);
+        QCOMPARE(d->state({"Date1", "NRead1"}), (QStringList{"Date1=10/01/2020", "NRead1=1234.5"}));
+        d->enter({"Date1=01/01/2020", "Date2=10/01/2020", "NRead2=1300", "Calc"});
+        QCOMPARE(d->window->PendingMessage,
+                 u"Meter Reading Date 2 must be later than the last Meter Reading date saved\n"_s);
+        d->click(u"Del_Last"_s);
+        QCOMPARE(d->folder.read(history), logOf(20) + afterRemoval);
+        d->click(u"Get_Last"_s);
+        QCOMPARE(d->state({"Date1", "NRead1"}), (QStringList{"Date1=09/01/2020", "NRead1=1000.0"}));
+    }
+
+    // A value wider than its column is written whole and read back whole, and a
+    // locale's long date keeps its eleven characters.
+    void wideValuesReadBackWhole_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QStringList>("restored");
+        QTest::newRow("six-figure reading") << "en_GB"
+            << QStringList{"Date1=01/03/2020", "NRead1=100000", "Date2=01/09/2020", "NRead2=123456.7"}
+            << QByteArray(" 01/09/2020, 123456.7, ") << QStringList{"Date1=01/09/2020", "NRead1=123456.7"};
+        QTest::newRow("Hungarian September") << "hu_HU"
+            << QStringList{"Date1=2019. 03. 15.", "NRead1=1000", "Date2=2019. 09. 15.", "NRead2=1200"}
+            << QByteArray("15-sze-2019,  1200.0, ") << QStringList{"Date1=2019. 09. 15.", "NRead1=1200.0"};
+    }
+
+    void wideValuesReadBackWhole()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, steps);
+        QFETCH(QByteArray, stored);
+        QFETCH(QStringList, restored);
+        d.reset();
+        d = std::make_unique<WindowDriver>(QLocale(locale));
+        QVERIFY(d->start());
+        d->enter(steps + QStringList{"Calc", "Save"});
+        QVERIFY2(d->folder.read(history).contains("\r\n" + stored), d->folder.read(history).right(120));
+        d->click(u"Get_Last"_s);
+        QCOMPARE(d->state(restored), restored);
+    }
+
+    // Whatever empties the results leaves nothing to save: an option ticked after
+    // a refused calculation writes nothing, and the same inputs calculate anew.
+    void optionTickedAfterACalculation()
+    {
+        d->folder.write(history, logOf(20));
+        d->enter({"Date1=01/01/2020", "NRead1=1000", "Date2=09/01/2020", "NRead2=1200", "Calc", "Period"});
+        QCOMPARE(d->state({"TDays", "Save"}), (QStringList{"TDays=", "Save=disabled"}));
+        d->window->SaveCalculation();
+        d->enter({"Period", "Date2=01/09/2020", "Calc", "Period", "Period", "Calc"});
+        QCOMPARE(d->folder.read(history), logOf(20));
+        QCOMPARE(d->messages(), QStringList());
+        QCOMPARE(d->state({"TDays", "Save"}), (QStringList{"TDays=244", "Save=enabled"}));
+    }
+
+    // A history log that cannot be read is reported as a missing one, and the
+    // calculation stands.
+    void unreadableHistoryDuringCalculate()
+    {
+        QVERIFY(QFile::remove(history));
+        QVERIFY(QDir().mkdir(history));
+        d->enter(reading + QStringList{"Calc"});
+        QCOMPARE(d->messages(), (QStringList{u"Aquabill History Log File Error: The history log file is either missing"
+                                             u"\r\nor corrupted. Delete the log file \r\nAquabill_H.log if it exists and "
+                                             u"restart\r\nthe program."_s}));
+        QCOMPARE(d->state({"TDays"}), QStringList{"TDays=184"});
     }
 
     void lastReadingIsRestored_data()

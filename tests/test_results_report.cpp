@@ -1,6 +1,10 @@
 #include "support/window_driver.h"
 
+#include "platform/single_byte_text.h"
+
+#include <QFontMetricsF>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -88,6 +92,50 @@ private slots:
         d.platform.setNow(d.platform.now().addSecs(75));  // the stamp is the calculation's, not the save's
         d.click(u"Save"_s);
         QCOMPARE(QString::fromLatin1(d.folder.read(u"Log/Aquabill.log"_s)), before + expected);  // "£" is one byte
+    }
+
+    // No figure is cut, in the report or on screen, and a credit keeps its sign in the report.
+    void wholeFigures_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("changes");  // typed after the bill
+        QTest::addColumn<QStringList>("lines");    // lines the report holds
+        // 10011 units at 9.99, less a fixed 9.90: a total of 99,999.99.
+        const QStringList large = u"NRead2=11011;NormalR1=9.99;NormalR2=;BPoint=;SCharge=;CheapR=;VAT=;Disc1=;"
+                                  "Disc2=9.90;PRate="_s.split(u';');
+        QTest::newRow("en_GB") << "en_GB" << large << QStringList{
+            u"Water Units Cost            : £100,009.89 10011.0 units at £9.9900 per Cubic Metre"_s,
+            u"Total Cost                  :£99,999.99"_s, u"Cost per Day                :  £543.48"_s};
+        QTest::newRow("de_DE") << "de_DE" << large + QStringList{"Date1=01.03.2017", "Date2=01.09.2017"} << QStringList{
+            u"Total Cost                  :99.999,99\u00A0€"_s};
+        QTest::newRow("en_US") << "en_US" << large + QStringList{"Date1=03/01/2017", "Date2=09/01/2017"} << QStringList{
+            u"Total Cost                  :$99,999.99"_s};
+        QTest::newRow("credit") << "en_GB" << u"NRead2=1002;NormalR2=;BPoint=;SCharge=;CheapR=;VAT=;Disc1=;Disc2=99"_s.split(u';')
+            << QStringList{u"Total Cost                  :  -£95.91"_s, u"Cost per Day                :   -£0.52"_s,
+                           u"Discount 2                  :  -£99.00  Fixed Discount"_s};
+    }
+
+    void wholeFigures()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, lines);
+        WindowDriver d{QLocale(locale)};
+        QVERIFY(d.start());
+        d.enter(bill + changes + QStringList{u"Calc"_s, u"Save"_s});
+        const QStringList saved = platform::decodeSingleByte(d.folder.read(u"Log/Aquabill.log"_s)).split(u"\r\n"_s);
+        for (const QString &line : lines)
+            QVERIFY2(saved.contains(line), qPrintable(saved.filter(line.left(10)).join(u'|')));
+        // Each box shows its whole text: it fits the room the frame and margins leave.
+        for (QLineEdit *box : d.window->findChildren<QLineEdit *>()) {
+            if (!box->isReadOnly() || box->text().isEmpty())
+                continue;
+            const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+            const int room = box->width() - 2 * frame - 4;
+            QVERIFY2(QFontMetricsF(box->font()).horizontalAdvance(box->text()) <= room,
+                     qPrintable(box->objectName() + u" "_s + box->text()));
+        }
+        QVERIFY(!d.text(u"TVCost"_s).isEmpty());
     }
 };
 

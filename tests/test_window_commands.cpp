@@ -46,7 +46,10 @@ private slots:
     {
         WindowDriver driver;
         QVERIFY(driver.start());
-        driver.click("OnTop");
+        // An unsaved calculation, and a reading typed for the next one.
+        driver.enter({"Date1=01/06/2019", "NRead1=1000", "Date2=01/12/2019", "NRead2=1234.5", "Calc", "Notes=typed",
+                      "OnTop"});
+        const QStringList unsaved = {"Date1=01/06/2019", "NRead2=1234.5", "Notes=typed", "TDays=183", "Save=enabled"};
         QStringList seen;
         QTimer::singleShot(0, driver.window.get(), [&] {
             auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
@@ -57,9 +60,10 @@ private slots:
         });
         driver.click("About");
         QCOMPARE(seen, (QStringList{"About Aquabill", "Aquabill", "Version 3.5"}));
-        // The box put the window on top, About followed, and closing About re-ran the activation.
+        // The box put the window on top, About followed, and closing About put the window back on top,
+        // leaving everything else as it was.
         QCOMPARE(driver.platform.onTopCalls, (QList<bool>{true, true, true}));
-        driver.find<QPushButton>("Save")->setEnabled(true);  // as if a calculation were waiting to be saved
+        QCOMPARE(driver.state(unsaved), unsaved);
         driver.click("AutoSave");
         QCOMPARE(driver.state({"Save"}) + driver.platform.urls, (QStringList{"Save=disabled", SiteBase}));
     }
