@@ -15,8 +15,9 @@ constexpr int innerMargin = 2;
 
 }  // namespace
 
-ResultBox::ResultBox(double pointSize, QWidget *parent) : QLineEdit(parent), m_pointSize(pointSize)
+ResultBox::ResultBox(const QFont &font, QWidget *parent) : QLineEdit(parent), m_font(font)
 {
+    setFont(font);
     connect(this, &QLineEdit::textChanged, this, &ResultBox::fitText);
 }
 
@@ -31,11 +32,13 @@ int ResultBox::textRoom() const
 
 void ResultBox::fitText()
 {
-    QFont f = font();
-    double size = m_pointSize;
     const int room = textRoom();
-    for (f.setPointSizeF(size); size > smallestPointSize && QFontMetricsF(f).horizontalAdvance(text()) > room;
-         f.setPointSizeF(size))
+    auto fits = [&](const QFont &f) { return QFontMetricsF(f).horizontalAdvance(text()) <= room; };
+    QFont f = m_font;
+    // A narrower face of the same design comes first: it keeps the text size.
+    if (!fits(f))
+        f.setFamily(QStringLiteral("Arial Narrow"));
+    for (double size = m_font.pointSizeF(); size > smallestPointSize && !fits(f); f.setPointSizeF(size))
         size -= 0.25;
     if (f != font())
         setFont(f);

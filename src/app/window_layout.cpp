@@ -259,7 +259,6 @@ void dress(QWidget *w, Look look)
     }
     case Look::Result: {
         auto *box = static_cast<QLineEdit *>(w);
-        w->setFont(font(resultPointSize));
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignRight);
         QPalette p = box->palette();
@@ -306,7 +305,7 @@ QWidget *create(const ControlDesign &s, QWidget *window)
         break;
     }
     case Kind::TextBox:
-        w = s.look == Look::Result ? new ResultBox(resultPointSize, window) : new QLineEdit(window);
+        w = s.look == Look::Result ? new ResultBox(font(resultPointSize), window) : new QLineEdit(window);
         break;
     case Kind::Notes: {
         auto *notes = new QPlainTextEdit(window);
