@@ -43,6 +43,58 @@ private slots:
         QCOMPARE(done, cut.after.count('\n') == cut.lines - 1);
         QCOMPARE(folder.read(logFile), cut.after);
     }
+
+    // The last wanted line, whether the count still remembers it or the file has to be read again.
+    void lastWantedLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("index");
+        const QByteArray other = "other\r\n";
+        QTest::newRow("the last line") << other.repeated(20) + "entry\r\n" << qint64(20);
+        QTest::newRow("the oldest line remembered") << other.repeated(12) + "entry\r\n" + other.repeated(7) << qint64(12);
+        QTest::newRow("further back") << "entry\r\n" + other + "entry\r\n" + other.repeated(9) << qint64(2);
+        QTest::newRow("the first line only") << "entry\r\n" + other.repeated(9) << qint64(0);
+        QTest::newRow("none") << other.repeated(12) << qint64(-1);
+        QTest::newRow("none, short") << other.repeated(3) << qint64(-1);
+    }
+
+    void lastWantedLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, index);
+        folder.write(logFile, bytes);
+        const records::LineCount count = records::countLines(desktop, logFile).value();
+        const records::NumberedLine found = records::lastLineWhere(desktop, logFile, count, [](const QString &line) {
+            return line == u"entry";
+        }).value();
+        QCOMPARE(std::pair(found.index, found.text), std::pair(index, index < 0 ? QString() : QStringLiteral("entry")));
+    }
+
+    // Lines at the end are cut off as stored; lines with others after them go, and the rest stay in order.
+    void linesRemoved_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("first");
+        QTest::addColumn<qint64>("count");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("the last, as stored") << QByteArray("a\nb\nc\n") << qint64(2) << qint64(1) << QByteArray("a\nb\n");
+        QTest::newRow("the last two") << QByteArray("a\r\nb\r\nc\r\n") << qint64(1) << qint64(2) << QByteArray("a\r\n");
+        QTest::newRow("one with a line after it") << QByteArray("a\r\nb\r\nc\r\n") << qint64(1) << qint64(1)
+                                                  << QByteArray("a\r\nc\r\n");
+        QTest::newRow("two with lines after them") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\n") << qint64(1) << qint64(2)
+                                                   << QByteArray("a\r\nd\r\ne\r\n");
+    }
+
+    void linesRemoved()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, first);
+        QFETCH(qint64, count);
+        folder.write(logFile, bytes);
+        const records::LineCount counted = records::countLines(desktop, logFile).value();
+        QVERIFY(records::removeLines(desktop, logFile, counted, first, count));
+        QTEST(folder.read(logFile), "after");
+    }
 };
 
 QTEST_MAIN(TestLogStreams)
