@@ -10,8 +10,10 @@ JOBS ?= $(shell nproc)
 
 .PHONY: run test build packages bench install package clean
 
+# One query for the whole list, as this runs before every `make run`.
 packages:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	@installed=" $$(dpkg-query -W -f='$${Status} $${Package}\n' $(PACKAGES) 2>/dev/null | sed -n 's/^install ok installed //p' | tr '\n' ' ')"; \
+	missing=$$(for p in $(PACKAGES); do case "$$installed" in *" $$p "*) ;; *) echo $$p;; esac; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
 		$(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \

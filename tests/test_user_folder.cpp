@@ -53,7 +53,6 @@ private slots:
         QTest::addColumn<QString>("xdgDataHome");
         QTest::addColumn<QString>("folder");
         QTest::newRow("set") << "/srv/data" << "/srv/data/aquabill";
-        QTest::newRow("set with a trailing slash") << "/srv/data/" << "/srv/data/aquabill";
         QTest::newRow("unset") << "" << "/home/ann/.local/share/aquabill";
         QTest::newRow("relative, so ignored") << "data" << "/home/ann/.local/share/aquabill";
     }
@@ -69,8 +68,6 @@ private slots:
     {
         QTest::addColumn<QStringList>("before");  // below the test's folder; the user folder is "user"
         QTest::addColumn<QStringList>("after");   // in the user folder; "Log/" must be a folder
-        QTest::newRow("first start") << QStringList{}
-                                     << QStringList{"Data/Aquabill.ini=shipped ini", "Help/index.htm=shipped help", "Log/"};
         QTest::newRow("user's files kept, missing ones added")
             << QStringList{"user/Data/Aquabill.ini=mine", "user/Log/Aquabill.log=my results"}
             << QStringList{"Data/Aquabill.ini=mine", "Help/index.htm=shipped help", "Log/Aquabill.log=my results"};
