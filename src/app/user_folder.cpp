@@ -34,8 +34,7 @@ static bool fillFolder(const QString &from, const QString &to)
             continue;
         if (!QFile::copy(file.filePath(), target))
             return false;
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
-                                          QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
     return true;
 }
