@@ -2,13 +2,18 @@
 # missing Debian package first, so they work on a fresh machine.
 BUILD ?= build
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation xdg-utils
+# Checking the desktop entry and building the Debian package (dpkg-shlibdeps
+# works out its Depends; CPack finds the binaries with file).
+PACKAGES += desktop-file-utils dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build packages bench install clean
+.PHONY: run test build packages bench install package clean
 
+# One query for the whole list, as this runs before every `make run`.
 packages:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	@installed=" $$(dpkg-query -W -f='$${Status} $${Package}\n' $(PACKAGES) 2>/dev/null | sed -n 's/^install ok installed //p' | tr '\n' ' ')"; \
+	missing=$$(for p in $(PACKAGES); do case "$$installed" in *" $$p "*) ;; *) echo $$p;; esac; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
 		$(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
@@ -20,7 +25,10 @@ $(BUILD)/CMakeCache.txt: | packages
 build: packages $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the program and its folder, so the window comes up without waiting for
+# the tests and the benchmark to build.
+run: packages $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target program_folder
 	cd $(BUILD)/program && ./aquabill
 
 test: build
@@ -29,8 +37,14 @@ test: build
 bench: build
 	$(BUILD)/bench/bench_history
 
-install: build
+install: packages $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target aquabill
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# A Debian package of the install under /usr, left in $(BUILD)/.
+package: packages $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target aquabill
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)
