@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`. Both install any
 # missing Debian package first, so they work on a fresh machine.
 BUILD ?= build
-PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation xdg-utils
+PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev fonts-liberation xdg-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 

@@ -104,6 +104,7 @@ public:
     void AppendHistoryHeading();
     void Get_Last_Click();
     void Del_Last_Click();
+    void Graph_Click();
     void Save_Click();
     void SaveCalculation();
     void Archive_Click();

@@ -1,0 +1,158 @@
+#include "calc/dates.h"
+#include "records/history_readings.h"
+#include "records/log_dates.h"
+#include "support/program_folder.h"
+#include "support/scripted_platform.h"
+
+#include <QBuffer>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString history = u"Log/Aquabill_H.log"_s;
+const QByteArray headings =
+    "\r\nDate       , Meter  , Water  , Water  , Sewage , Sewage , Sewage, VAT    Discount, Discount, Period\r\n"
+    "           , Reading, Volume , Fixed  , Volume , Fixed  , Volume, Rate   1       , 2       ,       \r\n"
+    "           ,        , Charge , Charge , Charge , Charge , Allow ,              \r\n"
+    "-----------, -------, -------, -------, -------, -------, ------, -----, --------, --------, ------\r\n";
+const QByteArray title = "Aquabill History Log\r\nVersion 3.5\r\nFile Created\r\n05-Dec-26 10:15:42\r\n\r\n\r\n";
+const QByteArray tariff = ", \xA3" "1.5432,  \xA3" "38.50, \xA3" "2.1034,  \xA3" "42.75,  95.0%,      ,         ,         ,  6 mth\r\n";
+
+// A season as the program writes it, with what a log picks up besides: a
+// heading block where a page ends, a stray line, a blank line, a long date, a
+// value written whole past its column, and a second entry on one day.
+const QByteArray season = title + headings
+    + " 01/03/2026,  1000.0,        ,        ,        ,        ,       ,      ,         ,         ,       \r\n"
+    + " 08/03/2026,  1007.0" + tariff
+    + " 15/03/2026,  1014.7" + tariff
+    + "a stray line, 16/03/2026, 99999\r\n\r\n" + headings
+    + " 22/03/2026,  1035.7" + tariff
+    + "29-Mar-2026,  1042.3" + tariff
+    + " 05/04/2026,  1049.5, \xA3" "12345.6789" + tariff
+    + " 05/04/2026,  1050.0" + tariff
+    + " 12/04/2026,  1057.0" + tariff;
+
+QStringList described(const std::deque<records::ReadingInterval> &intervals)
+{
+    QStringList out;
+    for (const records::ReadingInterval &i : intervals)
+        out << u"%1 %2 %3 %4 %5"_s.arg(i.end.toString(Qt::ISODate)).arg(i.reading, 0, 'f', 2).arg(i.days)
+                   .arg(i.units, 0, 'f', 2).arg(i.unitsPerDay, 0, 'f', 2);
+    return out;
+}
+
+}  // namespace
+
+// The saved readings read back from the history log as intervals.
+class TestHistoryReadings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void intervals_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<int>("keep");
+        QTest::addColumn<qint64>("readings");
+        QTest::addColumn<QStringList>("recent");
+        QTest::addColumn<double>("median");
+        QTest::addColumn<QStringList>("unusual");
+
+        // Six intervals, the median between the middle two; only the last
+        // three are kept, but the median is of them all.
+        QTest::newRow("a season") << season << 3 << qint64(8)
+            << QStringList{"2026-03-29 1042.30 7 6.60 942.90", "2026-04-05 1049.50 7 7.20 1028.60",
+                           "2026-04-12 1057.00 7 7.00 1000.00"}
+            << 1014.3 << QStringList{"3000.0"};
+        QTest::newRow("one reading") << title + headings + " 01/03/2026,  1000.0,\r\n" << 60 << qint64(1)
+            << QStringList{} << 0.0 << QStringList{};
+        // 2.1 units in 16 days is 131.25 a day, a half rounded away from
+        // zero. Readings with two decimals keep the window's floating-point
+        // rule: 1003.15 - 1002.1 is 1.0499999999999545 and shows as 1.0,
+        // 1003.2 - 1003.15 is 0.0500000000000682 and shows as 0.1.
+        QTest::newRow("halves and hundredths") << title + headings
+                + " 01/03/2026,  1000.0\r\n 17/03/2026,  1002.1\r\n 20/03/2026, 1003.15\r\n 23/03/2026, 1003.2\r\n"
+            << 60 << qint64(4)
+            << QStringList{"2026-03-17 1002.10 16 2.10 131.30", "2026-03-20 1003.15 3 1.00 333.30",
+                           "2026-03-23 1003.20 3 0.10 33.30"}
+            << 131.3 << QStringList{"333.3"};
+        QTest::newRow("readings below one are none") << title + " 01/03/2026,  0.5\r\n 02/03/2026,\r\n 03/03/2026, x\r\n"
+            << 60 << qint64(0) << QStringList{} << 0.0 << QStringList{};
+    }
+
+    void intervals()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(int, keep);
+        ProgramFolder folder;
+        ScriptedPlatform desktop;
+        folder.write(history, log);
+        const std::optional<records::ReadingSummary> summary =
+            records::summariseReadings(desktop, history, desktop.locale(), keep);
+        QVERIFY(summary);
+        QTEST(summary->readings, "readings");
+        QTEST(described(summary->recent), "recent");
+        QTEST(summary->median, "median");
+        QStringList unusual;
+        records::forEachInterval(desktop, history, desktop.locale(), [&](const records::ReadingInterval &i) {
+            if (summary->unusual(i.unitsPerDay))
+                unusual << QString::number(i.unitsPerDay, 'f', 1);
+        });
+        QTEST(unusual, "unusual");
+    }
+
+    void csvHoldsEveryInterval()
+    {
+        ProgramFolder folder;
+        ScriptedPlatform desktop;
+        folder.write(history, season);
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        QVERIFY(records::writeIntervalsCsv(desktop, history, desktop.locale(), out));
+        QCOMPARE(out.data(), QByteArray("date,reading,days,units,units_per_day\r\n"
+                                        "2026-03-08,1007.0,7,7.0,1000.0\r\n"
+                                        "2026-03-15,1014.7,7,7.7,1100.0\r\n"
+                                        "2026-03-22,1035.7,7,21.0,3000.0\r\n"
+                                        "2026-03-29,1042.3,7,6.6,942.9\r\n"
+                                        "2026-04-05,1049.5,7,7.2,1028.6\r\n"
+                                        "2026-04-12,1057.0,7,7.0,1000.0\r\n"));
+        QBuffer refusing;  // never opened, so every write fails
+        QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): device not open");
+        QVERIFY(!records::writeIntervalsCsv(desktop, history, desktop.locale(), refusing));
+        QVERIFY(!records::writeIntervalsCsv(desktop, u"Log/missing.log"_s, desktop.locale(), out));
+    }
+
+    // Dates read by their learnt form must be exactly what the full parser
+    // reads, whatever order the forms and the ambiguous dates come in.
+    void datesReadAsTheFullParserReads_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("texts");
+        const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
+        QTest::newRow("day first") << uk << QStringList{"05/05/2026", "06/05/2026", "07/05/2026", "31/02/2026",
+                                                        "13/12/2026", "12/13/2026", "1/2/26", "2/1/26", "1/2/30",
+                                                        "2026-04-05", "2026-05-04", "2026-02-30", "00/01/2026"};
+        QTest::newRow("month first") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                     << QStringList{"5/5/29", "5/6/29", "12/13/2026", "12/14/2026", "13/12/2026", "6/5/29"};
+        QTest::newRow("month names") << uk << QStringList{"05-May-2026", "06-May-2026", "07-Jun-2026", "08-JUN-2026",
+                                                          "09-Foo-2026", "31-Feb-2026", "2026-Jun-07", "05-May-26"};
+        QTest::newRow("locale with names") << QLocale::c()
+                                           << QStringList{"5 Jan 2000", "6 Jan 2000", "6 Feb 2000", "30 Feb 2000",
+                                                          "6 Xyz 2000", "7 Jan 00", "7 January 2000"};
+        QTest::newRow("dots") << QLocale(QLocale::German, QLocale::Germany)
+                              << QStringList{"05.12.26", "06.12.26", "31.12.99", "05.12.2026", "32.12.26", "5.12"};
+    }
+
+    void datesReadAsTheFullParserReads()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, texts);
+        records::LogDates logDates(locale);
+        for (const QString &text : texts)
+            QCOMPARE(logDates.read(text.toLatin1()), dates::parse(text, locale));
+    }
+};
+
+QTEST_MAIN(TestHistoryReadings)
+#include "test_history_readings.moc"
