@@ -57,8 +57,9 @@ QStringList bars(const frmGraph &graph)
     const QBarSet *usual = series->barSets().at(0), *unusual = series->barSets().at(1);
     QStringList out;
     for (int i = 0; i < axis->count(); ++i)
-        out << axis->at(i) + u'=' + QString::number(usual->at(i) + unusual->at(i))
-                   + (unusual->at(i) > 0 ? u" "_s + unusual->label() : QString());
+        if (!axis->at(i).trimmed().isEmpty())
+            out << axis->at(i) + u'=' + QString::number(usual->at(i) + unusual->at(i))
+                       + (unusual->at(i) > 0 ? u" "_s + unusual->label() : QString());
     return out;
 }
 

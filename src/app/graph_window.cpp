@@ -77,7 +77,7 @@ frmGraph::frmGraph(AquabillMain &main, const records::ReadingSummary &summary)
     setObjectName(QStringLiteral("frmGraph"));
     setWindowTitle(QStringLiteral("Aquabill Readings"));
     setModal(true);
-    resize(780, 640);
+    resize(860, 640);
 
     Chart = new QChartView(this);
     Chart->setObjectName(QStringLiteral("Chart"));
@@ -114,6 +114,13 @@ frmGraph::frmGraph(AquabillMain &main, const records::ReadingSummary &summary)
     connect(CloseGraph, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+int frmGraph::run()
+{
+    if (m_main.RunOnTopSetting == 2)
+        m_main.desktop().placeOnTop(this, true);
+    return exec();
+}
+
 void frmGraph::buildChart(const records::ReadingSummary &summary)
 {
     const QLocale locale = m_main.locale();
@@ -123,7 +130,12 @@ void frmGraph::buildChart(const records::ReadingSummary &summary)
     auto *unusual = new QBarSet(QStringLiteral("Unusually high use"));
     unusual->setColor(unusualColour);
     unusual->setBorderColor(unusualColour);
-    QStringList dates;
+    // An empty place at either end: the chart hides the outermost labels of
+    // upright dates, and the newest date is the one most looked for. Each
+    // place needs a category name of its own.
+    QStringList dates{QStringLiteral(" ")};
+    *usual << 0;
+    *unusual << 0;
     double lowest = 0, highest = summary.median;
     // Each interval has its bar in one set and nothing in the other, so the
     // colour and the legend follow the flag.
@@ -135,6 +147,9 @@ void frmGraph::buildChart(const records::ReadingSummary &summary)
         lowest = std::min(lowest, interval.unitsPerDay);
         highest = std::max(highest, interval.unitsPerDay);
     }
+    dates << QStringLiteral("  ");
+    *usual << 0;
+    *unusual << 0;
     auto *bars = new QStackedBarSeries;
     bars->append(usual);
     bars->append(unusual);
@@ -146,7 +161,7 @@ void frmGraph::buildChart(const records::ReadingSummary &summary)
                         .arg(numbers::plain(summary.median), m_unit));
     median->setPen(QPen(medianColour, 2, Qt::DashLine));
     median->append(-0.5, summary.median);
-    median->append(double(summary.recent.size()) - 0.5, summary.median);
+    median->append(double(dates.size()) - 0.5, summary.median);
 
     auto *chart = new QChart;
     chart->addSeries(bars);
@@ -243,6 +258,9 @@ void frmGraph::SavePicture_Click()
         svg.setOutputDevice(&file);
         svg.setSize(Chart->size());
         svg.setViewBox(Chart->rect());
+        // At the window's own resolution, or the text would be drawn smaller
+        // than the chart laid it out.
+        svg.setResolution(Chart->logicalDpiX());
         svg.setTitle(windowTitle());
         QPainter painter;
         written = painter.begin(&svg);

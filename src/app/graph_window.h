@@ -23,7 +23,9 @@ public:
 
     frmGraph(AquabillMain &main, const records::ReadingSummary &summary);
 
-    int run() { return exec(); }
+    // Kept above the main window when that is kept on top; placed before it
+    // is shown, as hiding a shown modal window would end it.
+    int run();
 
     void Export_Click();
     void SavePicture_Click();
