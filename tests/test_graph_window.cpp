@@ -26,11 +26,15 @@ const QByteArray headings =
     "-----------, -------, -------, -------, -------, -------, ------, -----, --------, --------, ------\r\n";
 const QByteArray newLog = "Aquabill History Log\r\nVersion 3.5\r\nFile Created\r\n05-Dec-26 10:15:42\r\n\r\n\r\n" + headings;
 const QByteArray tariff = ", \xA3" "1.5432,  \xA3" "38.50,        ,        ,       ,      ,         ,         ,  6 mth\r\n";
-// Four weekly intervals, the third three times the others, and the headings
-// repeated between the second and the third.
+// Weekly readings, the third interval three times the others, with what a
+// log picks up besides: a stray line, a blank line and the headings where a
+// page ends, a long date, a value written whole past its column, and a second
+// entry on one day.
 const QByteArray season = newLog + " 01/03/2026,  1000.0" + tariff + " 08/03/2026,  1007.0" + tariff
-                          + " 15/03/2026,  1014.7" + tariff + headings + " 22/03/2026,  1035.7" + tariff
-                          + " 29/03/2026,  1042.3" + tariff;
+                          + " 15/03/2026,  1014.7" + tariff + "a stray line, 16/03/2026, 99999\r\n\r\n" + headings
+                          + " 22/03/2026,  1035.7" + tariff + "29-Mar-2026,  1042.3" + tariff
+                          + " 05/04/2026,  1049.5, \xA3" "12345.6789" + tariff + " 05/04/2026,  1050.0" + tariff
+                          + " 12/04/2026,  1057.0" + tariff;
 
 // Clicks Graph and hands the chart window, once it is up, to `look`; false
 // when no chart window opened.
@@ -110,7 +114,7 @@ private slots:
         WindowDriver d;
         d.folder.write(history, season);
         QVERIFY(d.start());
-        d.enter({"Date2=05/04/2026", "NRead2=1050", "Notes=kept"});
+        d.enter({"Date2=19/04/2026", "NRead2=1070", "Notes=kept"});
         const QStringList boxes = {"Date1", "NRead1", "Date2", "NRead2", "Notes", "Status", "Save"};
         const QStringList before = d.state(boxes);
 
@@ -127,11 +131,12 @@ private slots:
                 QTest::mouseClick(button, Qt::LeftButton);
         }));
         QCOMPARE(chart, (QStringList{"Aquabill Readings", "08/03/2026=1000", "15/03/2026=1100",
-                                     "22/03/2026=3000 Unusually high use", "29/03/2026=942.9",
-                                     "Median of all 4 intervals: 1050 Litres/Day", "1050 1050",
-                                     "Date of reading, Litres/Day"}));
+                                     "22/03/2026=3000 Unusually high use", "29/03/2026=942.9", "05/04/2026=1028.6",
+                                     "12/04/2026=1000", "Median of all 6 intervals: 1014.3 Litres/Day",
+                                     "1014.3 1014.3", "Date of reading, Litres/Day"}));
         QCOMPARE(table, (QStringList{"08/03/2026|1007.0|7|7.0|1000.0", "15/03/2026|1014.7|7|7.7|1100.0",
-                                     "22/03/2026|1035.7|7|21.0|3000.0", "29/03/2026|1042.3|7|6.6|942.9"}));
+                                     "22/03/2026|1035.7|7|21.0|3000.0", "29/03/2026|1042.3|7|6.6|942.9",
+                                     "05/04/2026|1049.5|7|7.2|1028.6", "12/04/2026|1057.0|7|7.0|1000.0"}));
 
         // A name without a suffix gets one; a failed export leaves nothing and
         // says so; a cancelled dialog does nothing.
@@ -139,7 +144,9 @@ private slots:
                                                              "2026-03-08,1007.0,7,7.0,1000.0\r\n"
                                                              "2026-03-15,1014.7,7,7.7,1100.0\r\n"
                                                              "2026-03-22,1035.7,7,21.0,3000.0\r\n"
-                                                             "2026-03-29,1042.3,7,6.6,942.9\r\n"));
+                                                             "2026-03-29,1042.3,7,6.6,942.9\r\n"
+                                                             "2026-04-05,1049.5,7,7.2,1028.6\r\n"
+                                                             "2026-04-12,1057.0,7,7.0,1000.0\r\n"));
         QCOMPARE(d.messages(), QStringList{u"Aquabill Graph: Unable to export the readings to "
                                            u"no/such/folder/readings.csv.\r\nThis may be a permissions problem."_s});
         QCOMPARE(d.platform.saveDialogs.size(), 5);

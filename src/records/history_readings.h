@@ -12,7 +12,8 @@
 
 // The saved meter readings of the history log, taken pairwise: how much water
 // each interval between two readings used. Everything is streamed, so a log of
-// any length is read in the memory of a few lines.
+// any length is read in the memory of a few lines, and the median in one count
+// for each different figure of units per day.
 namespace records {
 
 struct ReadingInterval {
