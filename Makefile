@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`. Both install any
 # missing Debian package first, so they work on a fresh machine.
 BUILD ?= build
-PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation xdg-utils
+PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev fonts-liberation xdg-utils
 # Checking the desktop entry and building the Debian package (dpkg-shlibdeps
 # works out its Depends; CPack finds the binaries with file).
 PACKAGES += desktop-file-utils dpkg-dev file

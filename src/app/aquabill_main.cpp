@@ -60,6 +60,7 @@ void AquabillMain::wireEvents()
     click(c.Archive, &AquabillMain::Archive_Click);
     click(c.Get_Last, &AquabillMain::Get_Last_Click);
     click(c.Del_Last, &AquabillMain::Del_Last_Click);
+    click(c.Graph, &AquabillMain::Graph_Click);
     click(c.ViewL, &AquabillMain::ViewL_Click);
     click(c.ViewH, &AquabillMain::ViewH_Click);
     click(c.Reset_Defaults, &AquabillMain::Reset_Defaults_Click);

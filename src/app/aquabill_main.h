@@ -128,6 +128,7 @@ public:
     std::optional<SavedEntry> lastSavedEntry(bool reportMissing);
     bool isDatedEntry(const QString &line) const;
     void Del_Last_Click();
+    void Graph_Click();
     void Save_Click();
     void SaveCalculation();
     void Archive_Click();

@@ -16,7 +16,7 @@ struct Controls {
     // Title band
     QLabel *Label26, *Status;
     ClickableLabel *Logo;
-    QPushButton *Update, *Del_Last, *Get_Last;
+    QPushButton *Update, *Del_Last, *Get_Last, *Graph;
 
     // Meter Readings
     QLabel *Label10, *Label7, *Label6, *Label21, *Label13, *Label16;

@@ -67,19 +67,20 @@ const ControlDesign designs[] = {
     {Kind::Button, "Update", "&Update", "Check the Tarnell web site for the latest version of Aquabill", 148, 32, 72, 22, Look::Plain},
     {Kind::Button, "Del_Last", "Re&m Last", "Delete last saved meter reading", 224, 32, 76, 22, Look::Plain},
     {Kind::Button, "Get_Last", "&Get Last", "Retrieve last saved meter reading", 224, 56, 76, 22, Look::Plain},
+    {Kind::Button, "Graph", "Gra&ph", "Chart the saved meter readings", 148, 56, 72, 22, Look::Plain},
 
     // Meter Readings
     {Kind::Label, "Label10", "Meter Readings", "", 8, 34, 136, 20, Look::Heading},
-    {Kind::Label, "Label7", "Date", "", 26, 62, 82, 16, Look::Caption},
-    {Kind::Label, "Label6", "Meter", "", 110, 62, 64, 16, Look::Caption},
-    {Kind::Label, "Label21", "Notes", "", 178, 62, 42, 16, Look::Caption},
-    {Kind::Label, "Label13", "1:", "", 6, 82, 18, 18, Look::Caption},
-    {Kind::TextBox, "Date1", "", "Meter Reading 1 date (must be more than 3 days earlier than Reading 2)", 26, 80, 82, 22, Look::InputCentred},
-    {Kind::TextBox, "NRead1", "", "Meter Reading 1  (1 - 999900 and at least 2 less than Meter Reading 2)", 110, 80, 64, 22, Look::Input},
-    {Kind::Label, "Label16", "2:", "", 6, 108, 18, 18, Look::Caption},
-    {Kind::TextBox, "Date2", "", "Meter Reading 2 date (must be more than 3 days later than Reading 1)", 26, 106, 82, 22, Look::InputCentred},
-    {Kind::TextBox, "NRead2", "", " Meter Reading 2 (3 - 999999 and at least 2 more than Normal Rate Reading 1)", 110, 106, 64, 22, Look::Input},
-    {Kind::Notes, "Notes", "", "Notes relating to calculation (max 75 characters)", 178, 80, 122, 48, Look::NotesBox},
+    {Kind::Label, "Label7", "Date", "", 26, 79, 82, 16, Look::Caption},
+    {Kind::Label, "Label6", "Meter", "", 110, 79, 64, 16, Look::Caption},
+    {Kind::Label, "Label21", "Notes", "", 178, 79, 42, 16, Look::Caption},
+    {Kind::Label, "Label13", "1:", "", 6, 98, 18, 18, Look::Caption},
+    {Kind::TextBox, "Date1", "", "Meter Reading 1 date (must be more than 3 days earlier than Reading 2)", 26, 96, 82, 22, Look::InputCentred},
+    {Kind::TextBox, "NRead1", "", "Meter Reading 1  (1 - 999900 and at least 2 less than Meter Reading 2)", 110, 96, 64, 22, Look::Input},
+    {Kind::Label, "Label16", "2:", "", 6, 124, 18, 18, Look::Caption},
+    {Kind::TextBox, "Date2", "", "Meter Reading 2 date (must be more than 3 days later than Reading 1)", 26, 122, 82, 22, Look::InputCentred},
+    {Kind::TextBox, "NRead2", "", " Meter Reading 2 (3 - 999999 and at least 2 more than Normal Rate Reading 1)", 110, 122, 64, 22, Look::Input},
+    {Kind::Notes, "Notes", "", "Notes relating to calculation (max 75 characters)", 178, 96, 122, 48, Look::NotesBox},
 
     // Water Data
     {Kind::Label, "Label41", "", "", 306, 30, 484, 142, Look::Frame},
@@ -348,7 +349,7 @@ Controls buildControls(QWidget *window)
     Controls c{};
 #define BIND(type, name) c.name = find<type>(window, #name)
     BIND(QLabel, Label26); BIND(QLabel, Status); BIND(ClickableLabel, Logo);
-    BIND(QPushButton, Update); BIND(QPushButton, Del_Last); BIND(QPushButton, Get_Last);
+    BIND(QPushButton, Update); BIND(QPushButton, Del_Last); BIND(QPushButton, Get_Last); BIND(QPushButton, Graph);
     BIND(QLabel, Label10); BIND(QLabel, Label7); BIND(QLabel, Label6); BIND(QLabel, Label21);
     BIND(QLabel, Label13); BIND(QLabel, Label16);
     BIND(QLineEdit, Date1); BIND(QLineEdit, NRead1); BIND(QLineEdit, Date2); BIND(QLineEdit, NRead2);

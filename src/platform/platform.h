@@ -68,6 +68,10 @@ public:
     // Starts the plain-text viewer on a relative path; false when it did not start.
     virtual bool startViewer(const QString &path) = 0;
 
+    // Asks where to save a file, starting from `suggestedName`; `filters` as
+    // "PNG picture (*.png);;SVG picture (*.svg)". Empty when the user cancelled.
+    virtual QString saveFileName(const QString &title, const QString &suggestedName, const QString &filters) = 0;
+
     // A named lock visible to the other processes of the same user. Returns
     // false when another live process holds the name already.
     virtual bool createNamedLock(const QString &name) = 0;

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
@@ -225,6 +226,11 @@ bool QtPlatform::startViewer(const QString &path)
 {
     // Started directly, without a shell, so no file name is ever interpreted.
     return QProcess::startDetached(QStringLiteral("xdg-open"), {path});
+}
+
+QString QtPlatform::saveFileName(const QString &title, const QString &suggestedName, const QString &filters)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedName, filters);
 }
 
 QString namedLockFolder()

@@ -21,6 +21,7 @@ public:
     bool openUrl(const QString &url) override;
     bool openDocument(const QString &path) override;
     bool startViewer(const QString &path) override;
+    QString saveFileName(const QString &title, const QString &suggestedName, const QString &filters) override;
     bool createNamedLock(const QString &name) override;
     void placeOnTop(QWidget *window, bool onTop) override;
     void quit(int exitCode) override;

@@ -60,3 +60,13 @@ bool ScriptedPlatform::startViewer(const QString &path)
     viewed << path;
     return !m_desktopFails;
 }
+
+QString ScriptedPlatform::saveFileName(const QString &title, const QString &suggestedName, const QString &)
+{
+    saveDialogs << title + QStringLiteral(": ") + suggestedName;
+    if (m_savePaths.empty())
+        return QString();
+    const QString path = m_savePaths.front();
+    m_savePaths.pop_front();
+    return path;
+}

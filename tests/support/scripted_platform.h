@@ -34,6 +34,7 @@ public:
     bool openUrl(const QString &url) override;
     bool openDocument(const QString &path) override;
     bool startViewer(const QString &path) override;
+    QString saveFileName(const QString &title, const QString &suggestedName, const QString &filters) override;
     // Window tests never take the machine's real locks; several run at once.
     bool createNamedLock(const QString &) override { return true; }
     void placeOnTop(QWidget *, bool onTop) override { onTopCalls << onTop; }
@@ -43,6 +44,9 @@ public:
     // The next message boxes are answered with these, in order; unscripted
     // boxes get the first button's answer.
     void answerWith(std::initializer_list<platform::Answer> answers);
+    // The next file dialogs are answered with these paths, in order; an
+    // unscripted dialog is cancelled.
+    void saveAs(std::initializer_list<QString> paths) { m_savePaths.insert(m_savePaths.end(), paths); }
     // Writes to this relative path fail from now on, as on a full disk.
     void failWritesTo(const QString &path) { m_failingPaths.insert(path); }
     // Desktop requests (web pages, documents, the viewer) fail from now on.
@@ -50,6 +54,8 @@ public:
 
     QList<Shown> shown;
     QStringList urls, documents, viewed;
+    // Each file dialog as "title: suggested name".
+    QStringList saveDialogs;
     QList<bool> onTopCalls;
     QList<int> quitCodes;
 
@@ -57,6 +63,7 @@ private:
     QLocale m_locale;
     QDateTime m_now;
     std::deque<platform::Answer> m_answers;
+    std::deque<QString> m_savePaths;
     QSet<QString> m_failingPaths;
     bool m_desktopFails = false;
 };

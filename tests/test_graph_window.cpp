@@ -1,0 +1,207 @@
+#include "support/window_driver.h"
+
+#include "app/graph_window.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QImage>
+#include <QLineSeries>
+#include <QStackedBarSeries>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString history = u"Log/Aquabill_H.log"_s;
+const QByteArray headings =
+    "\r\nDate       , Meter  , Water  , Water  , Sewage , Sewage , Sewage, VAT    Discount, Discount, Period\r\n"
+    "           , Reading, Volume , Fixed  , Volume , Fixed  , Volume, Rate   1       , 2       ,       \r\n"
+    "           ,        , Charge , Charge , Charge , Charge , Allow ,              \r\n"
+    "-----------, -------, -------, -------, -------, -------, ------, -----, --------, --------, ------\r\n";
+const QByteArray newLog = "Aquabill History Log\r\nVersion 3.5\r\nFile Created\r\n05-Dec-26 10:15:42\r\n\r\n\r\n" + headings;
+const QByteArray tariff = ", \xA3" "1.5432,  \xA3" "38.50,        ,        ,       ,      ,         ,         ,  6 mth\r\n";
+// Weekly readings, the third interval three times the others, with what a
+// log picks up besides: a stray line, a blank line and the headings where a
+// page ends, a long date, a value written whole past its column, and a second
+// entry on one day.
+const QByteArray season = newLog + " 01/03/2026,  1000.0" + tariff + " 08/03/2026,  1007.0" + tariff
+                          + " 15/03/2026,  1014.7" + tariff + "a stray line, 16/03/2026, 99999\r\n\r\n" + headings
+                          + " 22/03/2026,  1035.7" + tariff + "29-Mar-2026,  1042.3" + tariff
+                          + " 05/04/2026,  1049.5, \xA3" "12345.6789" + tariff + " 05/04/2026,  1050.0" + tariff
+                          + " 12/04/2026,  1057.0" + tariff;
+
+// Clicks Graph and hands the chart window, once it is up, to `look`; false
+// when no chart window opened.
+bool withGraph(WindowDriver &d, const std::function<void(frmGraph &)> &look)
+{
+    bool opened = false;
+    QTimer::singleShot(0, d.window.get(), [&] {
+        if (auto *graph = qobject_cast<frmGraph *>(QApplication::activeModalWidget())) {
+            opened = true;
+            look(*graph);
+            QTest::mouseClick(graph->CloseGraph, Qt::LeftButton);
+        }
+    });
+    d.click(u"Graph"_s);
+    return opened;
+}
+
+// Each bar as "date=value", marked when it is drawn as unusual.
+QStringList bars(const frmGraph &graph)
+{
+    const QChart *chart = graph.Chart->chart();
+    const auto *series = qobject_cast<QStackedBarSeries *>(chart->series().at(0));
+    const auto *axis = qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Horizontal).at(0));
+    const QBarSet *usual = series->barSets().at(0), *unusual = series->barSets().at(1);
+    QStringList out;
+    for (int i = 0; i < axis->count(); ++i)
+        if (!axis->at(i).trimmed().isEmpty())
+            out << axis->at(i) + u'=' + QString::number(usual->at(i) + unusual->at(i))
+                       + (unusual->at(i) > 0 ? u" "_s + unusual->label() : QString());
+    return out;
+}
+
+QStringList rows(const QTableWidget *table)
+{
+    QStringList out;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column)
+            cells << table->item(row, column)->text();
+        out << cells.join(u'|');
+    }
+    return out;
+}
+
+}  // namespace
+
+// The chart of the saved readings, opened from the main window.
+class TestGraphWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Under Update at its size, overlapping nothing, with an access key of its own.
+    void graphButtonHasItsPlace()
+    {
+        WindowDriver d;
+        const auto *update = d.find<QPushButton>(u"Update"_s), *graph = d.find<QPushButton>(u"Graph"_s);
+        QCOMPARE(graph->text() + u' ' + graph->toolTip(), u"Gra&ph Chart the saved meter readings"_s);
+        QCOMPARE(graph->size(), update->size());
+        QCOMPARE(graph->x(), update->x());
+        QVERIFY(graph->y() > update->geometry().bottom());
+        const QRect band(0, 0, 306, 150);  // the title band and the readings, left of the water data
+        QList<QWidget *> inBand;
+        for (QWidget *child : d.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (child->geometry().intersects(band) && child->objectName() != u"Label41")
+                inBand << child;
+            if (child != graph && child->property("text").toString().contains(u"&p"_s, Qt::CaseInsensitive))
+                QFAIL(qPrintable(child->objectName() + u" also has the access key P"_s));
+        }
+        for (QWidget *a : inBand)
+            for (QWidget *b : inBand)
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + u" overlaps "_s + b->objectName()));
+    }
+
+    void chartShowsTheSeason()
+    {
+        WindowDriver d;
+        d.folder.write(history, season);
+        QVERIFY(d.start());
+        d.enter({"Date2=19/04/2026", "NRead2=1070", "Notes=kept"});
+        const QStringList boxes = {"Date1", "NRead1", "Date2", "NRead2", "Notes", "Status", "Save"};
+        const QStringList before = d.state(boxes);
+
+        d.platform.saveAs({u"readings"_s, u"no/such/folder/readings.csv"_s, u"chart.svg"_s, u"chart"_s});
+        QStringList chart, table;
+        QVERIFY(withGraph(d, [&](frmGraph &graph) {
+            const QChart *c = graph.Chart->chart();
+            const auto *median = qobject_cast<QLineSeries *>(c->series().at(1));
+            chart << graph.windowTitle() << bars(graph) << median->name()
+                  << QString::number(median->at(0).y()) + u' ' + QString::number(median->at(1).y())
+                  << c->axes(Qt::Horizontal).at(0)->titleText() + u", "_s + c->axes(Qt::Vertical).at(0)->titleText();
+            table = rows(graph.Readings);
+            for (QPushButton *button : {graph.Export, graph.Export, graph.SavePicture, graph.SavePicture, graph.Export})
+                QTest::mouseClick(button, Qt::LeftButton);
+        }));
+        QCOMPARE(chart, (QStringList{"Aquabill Readings", "08/03/2026=1000", "15/03/2026=1100",
+                                     "22/03/2026=3000 Unusually high use", "29/03/2026=942.9", "05/04/2026=1028.6",
+                                     "12/04/2026=1000", "Median of all 6 intervals: 1014.3 Litres/Day",
+                                     "1014.3 1014.3", "Date of reading, Litres/Day"}));
+        QCOMPARE(table, (QStringList{"08/03/2026|1007.0|7|7.0|1000.0", "15/03/2026|1014.7|7|7.7|1100.0",
+                                     "22/03/2026|1035.7|7|21.0|3000.0", "29/03/2026|1042.3|7|6.6|942.9",
+                                     "05/04/2026|1049.5|7|7.2|1028.6", "12/04/2026|1057.0|7|7.0|1000.0"}));
+
+        // A name without a suffix gets one; a failed export leaves nothing and
+        // says so; a cancelled dialog does nothing.
+        QCOMPARE(d.folder.read(u"readings.csv"_s), QByteArray("date,reading,days,units,units_per_day\r\n"
+                                                             "2026-03-08,1007.0,7,7.0,1000.0\r\n"
+                                                             "2026-03-15,1014.7,7,7.7,1100.0\r\n"
+                                                             "2026-03-22,1035.7,7,21.0,3000.0\r\n"
+                                                             "2026-03-29,1042.3,7,6.6,942.9\r\n"
+                                                             "2026-04-05,1049.5,7,7.2,1028.6\r\n"
+                                                             "2026-04-12,1057.0,7,7.0,1000.0\r\n"));
+        QCOMPARE(d.messages(), QStringList{u"Aquabill Graph: Unable to export the readings to "
+                                           u"no/such/folder/readings.csv.\r\nThis may be a permissions problem."_s});
+        QCOMPARE(d.platform.saveDialogs.size(), 5);
+        QCOMPARE(d.platform.saveDialogs.last(), u"Export Readings: Aquabill_readings.csv"_s);
+        const QByteArray svg = d.folder.read(u"chart.svg"_s);
+        QVERIFY(svg.startsWith("<?xml") && svg.contains("<svg") && svg.contains("Aquabill Readings"));
+        const QImage png = QImage::fromData(d.folder.read(u"chart.png"_s), "PNG");
+        QVERIFY(!png.isNull() && png.width() > 400 && png.height() > 300);
+
+        QCOMPARE(d.state(boxes), before);
+    }
+
+    void tooFewReadingsToChart_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::newRow("new log") << newLog;
+        QTest::newRow("one reading") << newLog + " 01/03/2026,  1000.0" + tariff;
+        QTest::newRow("two on one day") << newLog + " 01/03/2026,  1000.0" + tariff + " 01/03/2026,  1001.0" + tariff;
+    }
+
+    void tooFewReadingsToChart()
+    {
+        QFETCH(QByteArray, log);
+        WindowDriver d;
+        d.folder.write(history, log);
+        QVERIFY(d.start());
+        QVERIFY(!withGraph(d, [](frmGraph &) {}));
+        const ScriptedPlatform::Shown shown = d.lastMessage();
+        QCOMPARE(shown.title + u": "_s + shown.text, u"Aquabill Graph: Not enough saved meter readings to chart"_s);
+        QVERIFY(shown.icon == platform::Icon::Exclamation && shown.buttons == platform::Buttons::Ok);
+    }
+
+    // Readings saved through the window chart at the per-day figure the
+    // window showed for them, half-way cases included.
+    void perDayIsTheWindowsOwn()
+    {
+        WindowDriver d;
+        QVERIFY(d.start());
+        const QList<QStringList> intervals = {{"01/03/2019", "1000", "17/03/2019", "1002.1"},  // 131.25
+                                              {"17/03/2019", "1002.1", "24/03/2019", "1011.9"},
+                                              {"24/03/2019", "1011.9", "07/04/2019", "1015.45"}};
+        QStringList shown;
+        for (const QStringList &i : intervals) {
+            d.enter({"Date1=" + i[0], "NRead1=" + i[1], "Date2=" + i[2], "NRead2=" + i[3], "Calc", "Save"});
+            shown << d.text(u"UDay"_s);
+        }
+        QStringList charted;
+        QVERIFY(withGraph(d, [&](frmGraph &graph) {
+            for (const QString &row : rows(graph.Readings))
+                charted << row.section(u'|', 4);
+        }));
+        QCOMPARE(charted.size(), 3);
+        QCOMPARE(charted, shown);
+    }
+};
+
+QTEST_MAIN(TestGraphWindow)
+#include "test_graph_window.moc"

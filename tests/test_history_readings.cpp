@@ -1,0 +1,113 @@
+#include "calc/dates.h"
+#include "records/history_readings.h"
+#include "records/log_dates.h"
+#include "support/program_folder.h"
+#include "support/scripted_platform.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString history = u"Log/Aquabill_H.log"_s;
+const QByteArray headings =
+    "\r\nDate       , Meter  , Water  , Water  , Sewage , Sewage , Sewage, VAT    Discount, Discount, Period\r\n"
+    "           , Reading, Volume , Fixed  , Volume , Fixed  , Volume, Rate   1       , 2       ,       \r\n"
+    "           ,        , Charge , Charge , Charge , Charge , Allow ,              \r\n"
+    "-----------, -------, -------, -------, -------, -------, ------, -----, --------, --------, ------\r\n";
+const QByteArray title = "Aquabill History Log\r\nVersion 3.5\r\nFile Created\r\n05-Dec-26 10:15:42\r\n\r\n\r\n";
+
+QStringList described(const std::deque<records::ReadingInterval> &intervals)
+{
+    QStringList out;
+    for (const records::ReadingInterval &i : intervals)
+        out << u"%1 %2 %3 %4 %5"_s.arg(i.end.toString(Qt::ISODate)).arg(i.reading, 0, 'f', 2).arg(i.days)
+                   .arg(i.units, 0, 'f', 2).arg(i.unitsPerDay, 0, 'f', 2);
+    return out;
+}
+
+}  // namespace
+
+// The saved readings read back from the history log as intervals.
+class TestHistoryReadings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void intervals_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<int>("keep");
+        QTest::addColumn<qint64>("readings");
+        QTest::addColumn<QStringList>("recent");
+        QTest::addColumn<double>("median");
+
+        // Only the last two are kept, but the median is of all four, between
+        // the middle two; a date written long counts as any other.
+        QTest::newRow("last kept, median of all") << title + headings
+                + " 01/03/2026,  1000.0\r\n 08/03/2026,  1007.0\r\n 15/03/2026,  1014.7\r\n"
+                  "22-Mar-2026,  1035.7\r\n 29/03/2026,  1042.3\r\n"
+            << 2 << qint64(5) << QStringList{"2026-03-22 1035.70 7 21.00 3000.00", "2026-03-29 1042.30 7 6.60 942.90"}
+            << 1050.0;
+        // 2.1 units in 16 days is 131.25 a day, a half rounded away from
+        // zero. Readings with two decimals keep the window's floating-point
+        // rule: 1003.15 - 1002.1 is 1.0499999999999545 and shows as 1.0,
+        // 1003.2 - 1003.15 is 0.0500000000000682 and shows as 0.1.
+        QTest::newRow("halves and hundredths") << title + headings
+                + " 01/03/2026,  1000.0\r\n 17/03/2026,  1002.1\r\n 20/03/2026, 1003.15\r\n 23/03/2026, 1003.2\r\n"
+            << 60 << qint64(4)
+            << QStringList{"2026-03-17 1002.10 16 2.10 131.30", "2026-03-20 1003.15 3 1.00 333.30",
+                           "2026-03-23 1003.20 3 0.10 33.30"}
+            << 131.3;
+        QTest::newRow("readings below one are none") << title + " 01/03/2026,  0.5\r\n 02/03/2026,\r\n 03/03/2026, x\r\n"
+            << 60 << qint64(0) << QStringList{} << 0.0;
+    }
+
+    void intervals()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(int, keep);
+        ProgramFolder folder;
+        ScriptedPlatform desktop;
+        folder.write(history, log);
+        const std::optional<records::ReadingSummary> summary =
+            records::summariseReadings(desktop, history, desktop.locale(), keep);
+        QVERIFY(summary);
+        QTEST(summary->readings, "readings");
+        QTEST(described(summary->recent), "recent");
+        QTEST(summary->median, "median");
+    }
+
+    // Dates read by their learnt form must be exactly what the full parser
+    // reads, whatever order the forms and the ambiguous dates come in.
+    void datesReadAsTheFullParserReads_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("texts");
+        const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
+        QTest::newRow("day first") << uk << QStringList{"05/05/2026", "06/05/2026", "07/05/2026", "31/02/2026",
+                                                        "13/12/2026", "12/13/2026", "1/2/26", "2/1/26", "1/2/30",
+                                                        "2026-04-05", "2026-05-04", "2026-02-30", "00/01/2026"};
+        QTest::newRow("month first") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                     << QStringList{"5/5/29", "5/6/29", "12/13/2026", "12/14/2026", "13/12/2026", "6/5/29"};
+        QTest::newRow("month names") << uk << QStringList{"05-May-2026", "06-May-2026", "07-Jun-2026", "08-JUN-2026",
+                                                          "09-Foo-2026", "31-Feb-2026", "2026-Jun-07", "05-May-26"};
+        QTest::newRow("locale with names") << QLocale::c()
+                                           << QStringList{"5 Jan 2000", "6 Jan 2000", "6 Feb 2000", "30 Feb 2000",
+                                                          "6 Xyz 2000", "7 Jan 00", "7 January 2000"};
+        QTest::newRow("dots") << QLocale(QLocale::German, QLocale::Germany)
+                              << QStringList{"05.12.26", "06.12.26", "31.12.99", "05.12.2026", "32.12.26", "5.12"};
+    }
+
+    void datesReadAsTheFullParserReads()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, texts);
+        records::LogDates logDates(locale, 2026);
+        for (const QString &text : texts)
+            QCOMPARE(logDates.read(text.toLatin1()), dates::parse(text, locale, 2026));
+    }
+};
+
+QTEST_MAIN(TestHistoryReadings)
+#include "test_history_readings.moc"
