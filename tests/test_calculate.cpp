@@ -93,6 +93,9 @@ void TestCalculate::calculate_data()
     // Accepted tariff values take their fixed decimals, halves rounded up, zeros emptied, amounts their symbol.
     row("lowest tariff, monthly", {"Period=1", "Disc1P=0", "NormalR1=£0.1", "SCharge=2", "CheapR=2.005", "VAT=0",
         "PRate=24", "Disc1=1"}, {"NormalR1=£0.1000", "SCharge=£2.00", "CheapR=£2.01", "VAT=", "PRate=24", "Disc1=£1.00"});
+    row("zeros emptied", {"SCharge=0", "CheapR=0.00", "NormalR2=0", "BPoint=0", "Disc1=0", "Disc2=0", "PRate=0"},
+        {"SCharge=", "CheapR=", "NormalR2=", "BPoint=", "Disc1=", "Disc2=", "PRate=", "TSCharge=", "TFCharge=",
+         "TVCost=£351.75"});
     row("highest tariff, in percent", {"NormalR1=9.99", "CheapR=99", "VAT=50", "Disc1=30", "BPoint=100", "PRate=2.5"},
         {"NormalR1=£9.9900", "CheapR=£99.00", "VAT=50.0", "Disc1=30.00", "BPoint=100.0", "PRate=3"});
     // The euro follows the amount, so nothing may be taken off the front of a figure, nor put there.

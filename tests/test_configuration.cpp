@@ -118,6 +118,7 @@ private slots:
         QTest::newRow("section in lower case") << edited("[Run]", "[run]") << 1 << corrupted;
         QTest::newRow("empty value") << edited("Disc1=1", "Disc1=") << 1 << corrupted;
         QTest::newRow("water charge out of range") << edited("WVRate=1.2345", "WVRate=12") << 1 << corrupted;
+        QTest::newRow("on top out of range") << edited("RunOnTop=1", "RunOnTop=3") << 1 << corrupted;
         QTest::newRow("on top beyond 16 bits") << edited("RunOnTop=1", "RunOnTop=40000") << 2 << QStringList{
             "Aquabill Fatal Error: Error Number 162\r\nA Fatal Config Read Error Has Occurred\r\nThe Program Will Now Terminate"};
     }

@@ -66,6 +66,29 @@ private slots:
         QCOMPARE(d->state(cleared), cleared);
     }
 
+    // Only the first entry of a page takes its headings with it.
+    void removalTakesHeadingsOnlyOffAPage_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("removed");
+        QTest::newRow("first page") << 40 << 1;
+        QTest::newRow("first entry of a page, under its headings") << 55 << 6;
+        QTest::newRow("second entry of a page") << 56 << 1;
+        QTest::newRow("first entry of the third page") << 95 << 6;
+    }
+
+    void removalTakesHeadingsOnlyOffAPage()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, removed);
+        QByteArray log = logOf(std::min(lines, 49));
+        for (int line = 50; line <= lines; ++line)
+            log += (line - 50) % 40 < 5 ? QByteArray("heading\r\n") : QByteArray(" 09/01/2020,  1000.0\r\n");
+        d->folder.write(history, log);
+        d->click(u"Del_Last"_s);
+        QCOMPARE(d->folder.read(history).count('\n'), lines - removed);
+    }
+
     // Nothing to remove asks nothing; a No or a failed cut leaves the log and the window alone.
     void removalCanBeDeclinedOrFail()
     {
