@@ -3,6 +3,7 @@
 #include "calc/dates.h"
 #include "calc/numbers.h"
 #include "records/history_layout.h"
+#include "records/log_lock.h"
 #include "records/log_streams.h"
 #include "records/record_texts.h"
 
@@ -82,12 +83,20 @@ void AquabillMain::Del_Last_Click()
     }
 
     if (answer == platform::Answer::Yes) {
-        const qint64 keep = lines - 1 - history::linesBeforeLastEntry(lines);
         CheckFolder(QStringLiteral("Log"));
-        if (!CheckLogFile(QStringLiteral("history"), HistoryFileName)
-            && !records::keepFirstLines(desktop(), path, log, keep)) {
-            showHistoryFileError(*this);
-            return;
+        if (!CheckLogFile(QStringLiteral("history"), HistoryFileName)) {
+            // Another copy may have saved or removed an entry while the
+            // question was open: the entry cut is the last one under the lock.
+            const std::unique_ptr<platform::FileLock> lock = records::lockLog(desktop(), QStringLiteral("history"), HistoryFileName);
+            if (!lock)
+                return;
+            const std::optional<records::LineCount> counted = records::countLines(desktop(), path);
+            const qint64 now = counted ? counted->lines : 0;
+            const qint64 keep = now - 1 - history::linesBeforeLastEntry(now);
+            if (!counted || (now > history::HeaderLines && !records::keepFirstLines(desktop(), path, *counted, keep))) {
+                showHistoryFileError(*this);
+                return;
+            }
         }
         ClearReadings();
         ClearActualResults();
