@@ -31,10 +31,14 @@ void AquabillMain::CreateLogFiles()
 
     // Each log is written whole beside its final name, so a failed creation
     // leaves no empty or half-titled log for later operations to trip over.
+    // Under the lock, so that a copy starting at the same moment cannot
+    // replace a log into which this one has already saved.
     bool failed = false;
-    if (!desktop().fileExists(logPath(ResultsFileName)))
+    if (const auto lock = records::lockLog(desktop(), QStringLiteral("results"), ResultsFileName);
+        lock && !desktop().fileExists(logPath(ResultsFileName)))
         failed |= !desktop().replaceFile(logPath(ResultsFileName), records::resultsTitleBlock(created) + crlf);
-    if (!desktop().fileExists(logPath(HistoryFileName))) {
+    if (const auto lock = records::lockLog(desktop(), QStringLiteral("history"), HistoryFileName);
+        lock && !desktop().fileExists(logPath(HistoryFileName))) {
         HistoryText = records::historyTitleBlock(created);
         AppendHistoryHeading();
         failed |= !desktop().replaceFile(logPath(HistoryFileName), HistoryText + crlf);
