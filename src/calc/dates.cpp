@@ -142,8 +142,10 @@ std::optional<QDate> parseLocaleForm(const QString &text, const QLocale &locale)
 
 std::optional<QDate> parseDayMonthName(const QString &text, const QLocale &locale)
 {
+    // Month abbreviations may hold digits ("1月"), as the ones written here do
+    // in some locales.
     static const QRegularExpression form(
-        QStringLiteral("^([0-9]{1,2})-([^-\\s0-9]+)-([0-9]{4}|[0-9]{2})$"));
+        QStringLiteral("^([0-9]{1,2})-([^-\\s]+)-([0-9]{4}|[0-9]{2})$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;
