@@ -52,18 +52,20 @@ sanitize: packages
 
 # The readers fed random input by libFuzzer (clang), each for FUZZ_SECONDS,
 # starting from the seed corpus in fuzz/corpus; what they learn is kept in the
-# build folder, so a later run goes on from there.
+# build folder, so a later run goes on from there. Paths are absolute, as a
+# target may change its working folder.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_numbers fuzz_dates fuzz_configuration fuzz_history_log fuzz_history_entry
+FUZZ_TARGETS := fuzz_numbers fuzz_dates fuzz_configuration fuzz_history_log fuzz_history_entry fuzz_calculation
 
 fuzz: packages
 	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ $(LAUNCHER)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@for target in $(FUZZ_TARGETS); do \
-		mkdir -p $(FUZZ_BUILD)/corpus/$$target || exit 1; \
+		mkdir -p $(abspath $(FUZZ_BUILD))/corpus/$$target || exit 1; \
 		echo "== $$target, $(FUZZ_SECONDS) s"; \
-		QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 \
-			-print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/$$target- \
-			$(FUZZ_BUILD)/corpus/$$target fuzz/corpus/$$target || exit 1; \
+		QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp \
+			$(abspath $(FUZZ_BUILD))/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+			-rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix=$(abspath $(FUZZ_BUILD))/$$target- \
+			$(abspath $(FUZZ_BUILD))/corpus/$$target $(CURDIR)/fuzz/corpus/$$target || exit 1; \
 	done
