@@ -126,6 +126,7 @@ public:
         records::NumberedLine entry;
     };
     std::optional<SavedEntry> lastSavedEntry(bool reportMissing);
+    bool removeSavedEntry(const SavedEntry &saved);
     bool isDatedEntry(const QString &line) const;
     void Del_Last_Click();
     void Graph_Click();

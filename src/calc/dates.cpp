@@ -82,6 +82,21 @@ struct FormatPattern {
     QList<Field> fields;
 };
 
+// Digits of any script as ASCII digits, without the direction marks some
+// locales put between the fields: the short form that such a locale writes
+// ("٥‏/١٢‏/٢٠١٩") then reads back like any other.
+QString withoutMarks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Format)
+            continue;
+        out += c.isDigit() && c.unicode() > 0x7f ? QChar(u'0' + c.digitValue()) : c;
+    }
+    return out;
+}
+
 FormatPattern patternFor(const QString &format)
 {
     FormatPattern result;
@@ -143,7 +158,7 @@ FormatPattern patternFor(const QString &format)
 
 std::optional<QDate> parseLocaleForm(const QString &text, const QLocale &locale, int currentYear)
 {
-    const FormatPattern form = patternFor(locale.dateFormat(QLocale::ShortFormat));
+    const FormatPattern form = patternFor(withoutMarks(locale.dateFormat(QLocale::ShortFormat)));
     const QRegularExpressionMatch match = form.expression.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -165,8 +180,10 @@ std::optional<QDate> parseLocaleForm(const QString &text, const QLocale &locale,
 
 std::optional<QDate> parseDayMonthName(const QString &text, const QLocale &locale, int currentYear)
 {
+    // Month abbreviations may hold digits ("1月"), as the ones written here do
+    // in some locales.
     static const QRegularExpression form(
-        QStringLiteral("^([0-9]{1,2})-([^-\\s0-9]+)-([0-9]{4}|[0-9]{2})$"));
+        QStringLiteral("^([0-9]{1,2})-([^-\\s]+)-([0-9]{4}|[0-9]{2})$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -234,7 +251,7 @@ QString clock(const QTime &time, const QLocale &locale)
 
 std::optional<QDate> parse(const QString &text, const QLocale &locale, int currentYear)
 {
-    const QString t = text.trimmed();
+    const QString t = withoutMarks(text).trimmed();
     if (t.isEmpty())
         return std::nullopt;
     if (auto date = parseIso(t))

@@ -34,6 +34,12 @@ public:
     virtual qint64 position() const = 0;
 };
 
+// Keeps the other copies of the program off a file until it is destroyed.
+class FileLock {
+public:
+    virtual ~FileLock() = default;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -61,6 +67,11 @@ public:
     // In bytes; -1 when there is no such file.
     virtual qint64 fileSize(const QString &path) const = 0;
     virtual bool copyFile(const QString &from, const QString &to) = 0;
+    // Locks the file against the other copies of the program for one
+    // read-then-write step, waiting a few seconds for a copy that holds it; a
+    // lock left by a copy that has ended is taken over. Nothing when the lock
+    // could not be had.
+    virtual std::unique_ptr<FileLock> lockFile(const QString &path) = 0;
 
     // Hands a web address or a document to the desktop's default application.
     virtual bool openUrl(const QString &url) = 0;

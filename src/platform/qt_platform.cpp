@@ -173,12 +173,32 @@ bool QtPlatform::appendLine(const QString &path, const QString &text)
         return false;
     // Unbuffered, so that a refused write is reported here and not lost at close.
     QFile file(path);
-    if (!file.open(QIODevice::Append | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
         return false;
-    const QByteArray bytes = encodeSingleByte(text + QStringLiteral("\r\n"));
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    const qint64 oldSize = file.size();
+    // A last line without its line end (a hand edit) is ended first, or the
+    // entry would be glued onto it and read back as part of it.
+    QByteArray bytes;
+    if (oldSize > 0) {
+        char last = 0;
+        if (!file.seek(oldSize - 1) || !file.getChar(&last))
+            return false;
+        if (last == '\r')
+            bytes = "\n";
+        else if (last != '\n')
+            bytes = "\r\n";
+    }
+    bytes += encodeSingleByte(text + QStringLiteral("\r\n"));
+    if (file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError) {
+        file.close();
+        if (file.error() == QFileDevice::NoError)
+            return true;
+    }
+    // A write cut short (a full disk, a size limit) must not leave the start
+    // of an entry behind for the next reader to take as the last one.
+    file.unsetError();
+    file.resize(oldSize);
+    return false;
 }
 
 bool QtPlatform::replaceFile(const QString &path, const QString &content)
@@ -214,6 +234,35 @@ qint64 QtPlatform::fileSize(const QString &path) const
 }
 
 bool QtPlatform::copyFile(const QString &from, const QString &to) { return QFile::copy(from, to); }
+
+namespace {
+
+class HeldFileLock : public FileLock {
+public:
+    explicit HeldFileLock(std::unique_ptr<QLockFile> lock) : m_lock(std::move(lock)) {}
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+}  // namespace
+
+std::unique_ptr<FileLock> QtPlatform::lockFile(const QString &path)
+{
+    // A lock file beside the file rather than a lock on it: the results log is
+    // replaced whole by the archive, and a lock on the old file would let a
+    // waiting copy write into the file that was just replaced.
+    auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    // Stale only when its process has ended, however long a step takes.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(FileLockWait))
+        return std::make_unique<HeldFileLock>(std::move(lock));
+    // A folder where no lock can be made cannot be shared safely either, but
+    // its files may still take an append, as they always could.
+    if (lock->error() == QLockFile::PermissionError)
+        return std::make_unique<FileLock>();
+    return nullptr;
+}
 
 bool QtPlatform::openUrl(const QString &url) { return QDesktopServices::openUrl(QUrl(url)); }
 

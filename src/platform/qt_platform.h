@@ -18,6 +18,7 @@ public:
     bool keepStartOfFile(const QString &path, qint64 bytes) override;
     qint64 fileSize(const QString &path) const override;
     bool copyFile(const QString &from, const QString &to) override;
+    std::unique_ptr<FileLock> lockFile(const QString &path) override;
     bool openUrl(const QString &url) override;
     bool openDocument(const QString &path) override;
     bool startViewer(const QString &path) override;
@@ -26,6 +27,9 @@ public:
     void placeOnTop(QWidget *window, bool onTop) override;
     void quit(int exitCode) override;
 };
+
+// How long a lock held by another copy is waited for, in milliseconds.
+constexpr int FileLockWait = 4000;
 
 // The folder in which named locks live: the user's runtime folder.
 QString namedLockFolder();

@@ -4,7 +4,8 @@
 #include <QString>
 
 // The logs and the configuration file are single-byte Windows-1252 text, where
-// the pound and euro signs are one byte each.
+// the pound and euro signs are one byte each. A character the code page lacks
+// is written as "?".
 namespace platform {
 QByteArray encodeSingleByte(const QString &text);
 QString decodeSingleByte(const QByteArray &bytes);

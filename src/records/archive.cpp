@@ -1,6 +1,7 @@
 #include "app/aquabill_main.h"
 
 #include "calc/dates.h"
+#include "records/log_lock.h"
 #include "records/record_texts.h"
 
 #include <QLabel>
@@ -100,11 +101,6 @@ void AquabillMain::Archive_Click()
                                               + QStringLiteral("Results log file not archived."));
             return;
         }
-        const std::optional<QString> archive = archiveName(desktop());
-        if (!archive || !desktop().copyFile(resultsLog, *archive)) {
-            showArchiveFailure(desktop());
-            return;
-        }
         done = QStringLiteral("Results Log File Archived");
     } else {
         if (*data && desktop().message(QStringLiteral("Are you sure you want to create a new results log file?"),
@@ -113,6 +109,20 @@ void AquabillMain::Archive_Click()
                          != platform::Answer::Yes)
             return;
         done = QStringLiteral("Results Log File Cleared");
+    }
+
+    // Other copies of the program save nothing between the copy and the new
+    // log, where a report would be in neither; they wait and then write into
+    // the new log.
+    const std::unique_ptr<platform::FileLock> lock = records::lockLog(desktop(), QStringLiteral("results"), QStringLiteral("Aquabill.log"));
+    if (!lock)
+        return;
+    if (answer == platform::Answer::Yes) {
+        const std::optional<QString> archive = archiveName(desktop());
+        if (!archive || !desktop().copyFile(resultsLog, *archive)) {
+            showArchiveFailure(desktop());
+            return;
+        }
     }
 
     // The new log replaces the old one in one step: a failure leaves the old

@@ -3,6 +3,7 @@
 #include "calc/dates.h"
 #include "calc/numbers.h"
 #include "records/history_layout.h"
+#include "records/log_lock.h"
 #include "records/log_streams.h"
 #include "records/record_texts.h"
 
@@ -81,17 +82,21 @@ void AquabillMain::Get_Last_Click()
     CheckSettings(true, true);
 }
 
+// The entry goes with the heading block above it when it opens a page.
+bool AquabillMain::removeSavedEntry(const SavedEntry &saved)
+{
+    const qint64 entryLines = saved.entry.index + 1;
+    const qint64 first = saved.entry.index - history::linesBeforeLastEntry(entryLines);
+    return records::removeLines(desktop(), records::logPath(HistoryFileName), saved.log, first, entryLines - first);
+}
+
 void AquabillMain::Del_Last_Click()
 {
-    const QString path = records::logPath(HistoryFileName);
     const std::optional<SavedEntry> last = lastSavedEntry(true);
     if (!last) {
         showHistoryFileError(*this);
         return;
     }
-    // The entry goes with the heading block above it when it opens a page.
-    const qint64 entryLines = last->entry.index + 1;
-    const qint64 first = last->entry.index - history::linesBeforeLastEntry(entryLines);
 
     platform::Answer answer = platform::Answer::No;
     if (last->log.lines <= history::HeaderLines || last->entry.index < 0) {
@@ -105,10 +110,17 @@ void AquabillMain::Del_Last_Click()
 
     if (answer == platform::Answer::Yes) {
         CheckFolder(QStringLiteral("Log"));
-        if (!CheckLogFile(QStringLiteral("history"), HistoryFileName)
-            && !records::removeLines(desktop(), path, last->log, first, entryLines - first)) {
-            showHistoryFileError(*this);
-            return;
+        if (!CheckLogFile(QStringLiteral("history"), HistoryFileName)) {
+            // Another copy may have saved or removed an entry while the
+            // question was open: the entry removed is the last one under the lock.
+            const std::unique_ptr<platform::FileLock> lock = records::lockLog(desktop(), QStringLiteral("history"), HistoryFileName);
+            if (!lock)
+                return;
+            const std::optional<SavedEntry> now = lastSavedEntry(false);
+            if (!now || (now->entry.index >= 0 && !removeSavedEntry(*now))) {
+                showHistoryFileError(*this);
+                return;
+            }
         }
         ClearReadings();
         ClearActualResults();

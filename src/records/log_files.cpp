@@ -1,7 +1,13 @@
 #include "app/aquabill_main.h"
 
 #include "calc/dates.h"
+#include "records/log_lock.h"
+#include "records/log_streams.h"
+#include "records/pending_entry.h"
 #include "records/record_texts.h"
+
+#include <QLabel>
+#include <functional>
 
 using records::crlf;
 using records::logPath;
@@ -25,10 +31,14 @@ void AquabillMain::CreateLogFiles()
 
     // Each log is written whole beside its final name, so a failed creation
     // leaves no empty or half-titled log for later operations to trip over.
+    // Under the lock, so that a copy starting at the same moment cannot
+    // replace a log into which this one has already saved.
     bool failed = false;
-    if (!desktop().fileExists(logPath(ResultsFileName)))
+    if (const auto lock = records::lockLog(desktop(), QStringLiteral("results"), ResultsFileName);
+        lock && !desktop().fileExists(logPath(ResultsFileName)))
         failed |= !desktop().replaceFile(logPath(ResultsFileName), records::resultsTitleBlock(created) + crlf);
-    if (!desktop().fileExists(logPath(HistoryFileName))) {
+    if (const auto lock = records::lockLog(desktop(), QStringLiteral("history"), HistoryFileName);
+        lock && !desktop().fileExists(logPath(HistoryFileName))) {
         HistoryText = records::historyTitleBlock(created);
         AppendHistoryHeading();
         failed |= !desktop().replaceFile(logPath(HistoryFileName), HistoryText + crlf);
@@ -56,12 +66,19 @@ void AquabillMain::ReportMissingLog(const QString &kind, const QString &fileName
 
 namespace {
 
-bool appendEntry(AquabillMain &window, const QString &kind, const QString &fileName, const QString &text)
+// The entry is made under the lock, so that it can fit the log as it is at
+// the moment of the append; nothing when the log cannot be read.
+bool appendEntry(AquabillMain &window, const QString &kind, const QString &fileName,
+                 const std::function<std::optional<QString>()> &entry)
 {
     window.CheckFolder(QStringLiteral("Log"));
     if (window.CheckLogFile(kind, fileName))
         return false;
-    if (window.desktop().appendLine(logPath(fileName), text))
+    const std::unique_ptr<platform::FileLock> lock = records::lockLog(window.desktop(), kind, fileName);
+    if (!lock)
+        return false;
+    const std::optional<QString> text = entry();
+    if (text && window.desktop().appendLine(logPath(fileName), *text))
         return true;
     showLogFileError(window.desktop(),
                      QStringLiteral("Unable to write to the ") + kind + QStringLiteral(" log file ") + fileName + u'.');
@@ -84,12 +101,19 @@ void viewLog(AquabillMain &window, const QString &kind, const QString &fileName)
 
 bool AquabillMain::WriteResultsLog()
 {
-    return appendEntry(*this, QStringLiteral("results"), ResultsFileName, ResultsText);
+    return appendEntry(*this, QStringLiteral("results"), ResultsFileName, [this] { return std::optional(ResultsText); });
 }
 
 bool AquabillMain::WriteHistoryLog()
 {
-    return appendEntry(*this, QStringLiteral("history"), HistoryFileName, HistoryText);
+    // Headings and the opening entry go where the log needs them now, whatever
+    // other copies have saved or removed since the entry was prepared.
+    return appendEntry(*this, QStringLiteral("history"), HistoryFileName, [this]() -> std::optional<QString> {
+        const std::optional<records::LineCount> log = records::countLines(desktop(), logPath(HistoryFileName));
+        if (!log)
+            return std::nullopt;
+        return records::history::laidOutFor(HistoryText, log->lines, c.VATH->text().left(3));
+    });
 }
 
 void AquabillMain::ViewH_Click() { viewLog(*this, QStringLiteral("history"), HistoryFileName); }

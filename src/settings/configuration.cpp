@@ -4,6 +4,7 @@
 #include "app/version.h"
 #include "calc/dates.h"
 #include "calc/numbers.h"
+#include "settings/configuration_line.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -14,19 +15,6 @@ namespace {
 
 const QString configurationFile = QStringLiteral("Data/Aquabill.ini");
 const QString crlf = QStringLiteral("\r\n");
-
-// Only blanks are trimmed: a tab before a key is part of the line, as it always
-// was for this file.
-QString trimBlanks(const QString &line)
-{
-    qsizetype first = 0;
-    qsizetype last = line.size();
-    while (first < last && line.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && line.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return line.mid(first, last - first);
-}
 
 // A tick box takes 0, 1 or 2; any other stored value cannot be shown.
 int boxState(int state)
@@ -71,63 +59,47 @@ void AquabillMain::LoadConfiguration()
             double offset;
         };
         const FieldKey fieldKeys[] = {
-            {"Disc1=", c.Disc1, 1},     {"Disc2=", c.Disc2, 1},       {"SVAllow=", c.BPoint, 1},
-            {"SFCharge=", c.CheapR, 1}, {"WVRate=", c.NormalR1, 0},   {"SVRate=", c.NormalR2, 1},
-            {"Predict=", c.PRate, 1},   {"WFCharge=", c.SCharge, 1},  {"VRate=", c.VAT, 1},
+            {"Disc1", c.Disc1, 1},     {"Disc2", c.Disc2, 1},       {"SVAllow", c.BPoint, 1},
+            {"SFCharge", c.CheapR, 1}, {"WVRate", c.NormalR1, 0},   {"SVRate", c.NormalR2, 1},
+            {"Predict", c.PRate, 1},   {"WFCharge", c.SCharge, 1},  {"VRate", c.VAT, 1},
         };
         struct TextKey {
             const char *key;
             QString *stored;
         };
         const TextKey textKeys[] = {
-            {"Disc1PT=", &StoredDisc1PT}, {"Disc2FT=", &StoredDisc2FT}, {"PSize=", &StoredPSize}};
+            {"Disc1PT", &StoredDisc1PT}, {"Disc2FT", &StoredDisc2FT}, {"PSize", &StoredPSize}};
 
         while (!reader->atEnd()) {
             const std::optional<QString> read = reader->readLine();
             if (!read)
                 throw RuntimeFailure(QStringLiteral("the configuration file cannot be read"));
-            if (read->isEmpty() || read->startsWith(QLatin1Char('#')))
+            const settings::ConfigurationLine line = settings::readConfigurationLine(*read);
+            if (line.skipped)
                 continue;
-            const QString line = trimBlanks(*read);
 
-            auto value = [&line](const char *key) -> std::optional<QString> {
-                const QString prefix = QLatin1String(key);
-                if (!line.startsWith(prefix))
-                    return std::nullopt;
-                return line.mid(prefix.size());
-            };
-            bool matched = false;
-            if (auto v = value("LogLevel=")) {
-                StoredLogLevel = float(numbers::leading(*v));
-                matched = true;
-            } else if (auto v = value("RunOnTop=")) {
-                RunOnTopSetting = numbers::roundEven16(numbers::leading(*v));
-                matched = true;
-            } else if (auto v = value("VUnits=")) {
-                StoredVUnits = numbers::roundEven16(numbers::leading(*v));
-                matched = true;
-            }
+            // Each value takes effect as its line is read, as the option and
+            // field handlers expect.
+            const double number = numbers::leading(line.value);
+            if (line.key == QStringLiteral("LogLevel"))
+                StoredLogLevel = float(number);
+            else if (line.key == QStringLiteral("RunOnTop"))
+                RunOnTopSetting = numbers::roundEven16(number);
+            else if (line.key == QStringLiteral("VUnits"))
+                StoredVUnits = numbers::roundEven16(number);
             for (const FieldKey &k : fieldKeys) {
-                if (matched)
-                    break;
-                if (auto v = value(k.key)) {
-                    k.field->setText(numbers::plain(numbers::leading(*v) - k.offset));
-                    matched = true;
-                }
+                if (line.key == QLatin1String(k.key))
+                    k.field->setText(numbers::plain(number - k.offset));
             }
             for (const TextKey &k : textKeys) {
-                if (matched)
-                    break;
-                if (auto v = value(k.key)) {
-                    *k.stored = numbers::plain(numbers::leading(*v));
-                    matched = true;
-                }
+                if (line.key == QLatin1String(k.key))
+                    *k.stored = numbers::plain(number);
             }
-            if (matched)
+            if (!line.key.isEmpty())
                 --keysToFind;
-            if (line == QStringLiteral("[Run]") || line == QStringLiteral("[Data]"))
+            if (line.section)
                 --sectionsToFind;
-            ConfigEcho += crlf + line;
+            ConfigEcho += crlf + line.trimmed;
         }
         reader.reset();
         ConfigEcho += crlf + crlf;

@@ -31,6 +31,9 @@ public:
     bool replaceFile(const QString &path, const QString &content) override;
     bool keepStartOfFile(const QString &path, qint64 bytes) override;
     bool copyFile(const QString &from, const QString &to) override;
+    // Real locks, so that copies of the program in other processes are kept
+    // off; each lock taken is recorded while it is held.
+    std::unique_ptr<platform::FileLock> lockFile(const QString &path) override;
     bool openUrl(const QString &url) override;
     bool openDocument(const QString &path) override;
     bool startViewer(const QString &path) override;
@@ -49,6 +52,9 @@ public:
     void saveAs(std::initializer_list<QString> paths) { m_savePaths.insert(m_savePaths.end(), paths); }
     // Writes to this relative path fail from now on, as on a full disk.
     void failWritesTo(const QString &path) { m_failingPaths.insert(path); }
+    // Locks on this relative path cannot be had from now on, as when another
+    // copy holds it.
+    void refuseLocksOn(const QString &path) { m_refusedLocks.insert(path); }
     // Desktop requests (web pages, documents, the viewer) fail from now on.
     void failDesktopRequests() { m_desktopFails = true; }
 
@@ -58,12 +64,18 @@ public:
     QStringList saveDialogs;
     QList<bool> onTopCalls;
     QList<int> quitCodes;
+    // Every write and cut, with the locks held while it was made:
+    // "append Log/x.log [Log/x.log]".
+    QStringList writes;
 
 private:
+    void record(const QString &kind, const QString &path);
+
     QLocale m_locale;
     QDateTime m_now;
     std::deque<platform::Answer> m_answers;
     std::deque<QString> m_savePaths;
-    QSet<QString> m_failingPaths;
+    QSet<QString> m_failingPaths, m_refusedLocks;
+    QStringList m_held;
     bool m_desktopFails = false;
 };
