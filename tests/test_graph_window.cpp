@@ -1,4 +1,5 @@
 #include "support/window_driver.h"
+#include "support/history_log.h"
 
 #include "app/graph_window.h"
 
@@ -18,13 +19,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString history = u"Log/Aquabill_H.log"_s;
-const QByteArray headings =
-    "\r\nDate       , Meter  , Water  , Water  , Sewage , Sewage , Sewage, VAT    Discount, Discount, Period\r\n"
-    "           , Reading, Volume , Fixed  , Volume , Fixed  , Volume, Rate   1       , 2       ,       \r\n"
-    "           ,        , Charge , Charge , Charge , Charge , Allow ,              \r\n"
-    "-----------, -------, -------, -------, -------, -------, ------, -----, --------, --------, ------\r\n";
-const QByteArray newLog = "Aquabill History Log\r\nVersion 3.5\r\nFile Created\r\n05-Dec-26 10:15:42\r\n\r\n\r\n" + headings;
+const QString history = historylog::path;
+using historylog::headings;
+using historylog::newLog;
 const QByteArray tariff = ", \xA3" "1.5432,  \xA3" "38.50,        ,        ,       ,      ,         ,         ,  6 mth\r\n";
 // Weekly readings, the third interval three times the others, with what a
 // log picks up besides: a stray line, a blank line and the headings where a

@@ -1,4 +1,5 @@
 #include "support/window_driver.h"
+#include "support/history_log.h"
 
 #include <QDir>
 #include <QtTest>
@@ -7,13 +8,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString history = u"Log/Aquabill_H.log"_s;
-const QByteArray headings =
-    "\r\nDate       , Meter  , Water  , Water  , Sewage , Sewage , Sewage, VAT    Discount, Discount, Period\r\n"
-    "           , Reading, Volume , Fixed  , Volume , Fixed  , Volume, Rate   1       , 2       ,       \r\n"
-    "           ,        , Charge , Charge , Charge , Charge , Allow ,              \r\n"
-    "-----------, -------, -------, -------, -------, -------, ------, -----, --------, --------, ------\r\n";
-const QByteArray newLog = "Aquabill History Log\r\nVersion 3.5\r\nFile Created\r\n05-Dec-26 10:15:42\r\n\r\n\r\n" + headings;
+const QString history = historylog::path;
+using historylog::headings;
+using historylog::newLog;
 const QStringList reading = {"Date1=01/03/2020", "NRead1=1000", "Date2=01/09/2020", "NRead2=1200"};
 
 // A log of so many lines, its entries all dated 9 January 2020.

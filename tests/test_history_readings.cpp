@@ -2,6 +2,7 @@
 #include "records/history_readings.h"
 #include "records/log_dates.h"
 #include "support/program_folder.h"
+#include "support/history_log.h"
 #include "support/scripted_platform.h"
 
 #include <QtTest>
@@ -10,13 +11,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString history = u"Log/Aquabill_H.log"_s;
-const QByteArray headings =
-    "\r\nDate       , Meter  , Water  , Water  , Sewage , Sewage , Sewage, VAT    Discount, Discount, Period\r\n"
-    "           , Reading, Volume , Fixed  , Volume , Fixed  , Volume, Rate   1       , 2       ,       \r\n"
-    "           ,        , Charge , Charge , Charge , Charge , Allow ,              \r\n"
-    "-----------, -------, -------, -------, -------, -------, ------, -----, --------, --------, ------\r\n";
-const QByteArray title = "Aquabill History Log\r\nVersion 3.5\r\nFile Created\r\n05-Dec-26 10:15:42\r\n\r\n\r\n";
+const QString history = historylog::path;
+using historylog::headings;
+using historylog::title;
 
 QStringList described(const std::deque<records::ReadingInterval> &intervals)
 {
