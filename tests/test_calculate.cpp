@@ -12,6 +12,7 @@ class TestCalculate : public QObject {
 private slots:
     void calculate_data();
     void calculate();
+    void theYearsFollowTheClock();
     void aYearOfMonthlyReadingsIsTwelvePeriods_data();
     void aYearOfMonthlyReadingsIsTwelvePeriods();
 };
@@ -92,7 +93,8 @@ void TestCalculate::calculate_data()
         "greater than Date 2\n"});
     // Accepted tariff values take their fixed decimals, halves rounded up, zeros emptied, amounts their symbol.
     row("lowest tariff, monthly", {"Period=1", "Disc1P=0", "NormalR1=£0.1", "SCharge=2", "CheapR=2.005", "VAT=0",
-        "PRate=24", "Disc1=1"}, {"NormalR1=£0.1000", "SCharge=£2.00", "CheapR=£2.01", "VAT=", "PRate=24", "Disc1=£1.00"});
+        "PRate=24", "Disc1=1", "Disc2=1"}, {"NormalR1=£0.1000", "SCharge=£2.00", "CheapR=£2.01", "VAT=", "PRate=24",
+        "Disc1=£1.00", "Disc2=£1.00"});
     row("zeros emptied", {"SCharge=0", "CheapR=0.00", "NormalR2=0", "BPoint=0", "Disc1=0", "Disc2=0", "PRate=0"},
         {"SCharge=", "CheapR=", "NormalR2=", "BPoint=", "Disc1=", "Disc2=", "PRate=", "TSCharge=", "TFCharge=",
          "TVCost=£351.75"});
@@ -121,10 +123,14 @@ void TestCalculate::calculate_data()
         {"Aquabill Data Error: Meter Reading 2 must be between 3 and 999999\n"});
     row("credit", credit, {"TCost=£3.00", "D2Cost=£99.00 in orange", "TVCost=£96.15 in orange", "CDay=£0.53 in orange",
                            "TCostP=£6.75", "D2CostP=£99.00 in orange", "TVCostP=£92.59 in orange"});
+    // Nothing owed is no credit.
+    row("paid off exactly", {"Disc2F=1", "NRead2=1002", "NormalR2=", "BPoint=", "SCharge=", "CheapR=", "Disc1=", "Disc2=3",
+        "PRate="}, {"NR1Cost=£3.00", "TVCost=£0.00", "CDay=£0.00"});
     row("owed again after a credit", credit + QStringList{"Calc", "Disc2="}, {"TVCost=£2.85", "TVCostP=£6.41"});
     row("saved at once", {"AutoSave=1"}, {"Status=Calculation Saved", "Save=disabled"});
     // With the checks switched off the texts reach the arithmetic as they stand.
     row("unchecked range", {"SCharge=100", "VAT=0.5"}, {"SCharge=£100.00", "VAT=0.5", "TVCost=£870.61"}, {}, true);
+    row("unchecked zero water charge", {"NormalR1=0"}, {"NormalR1=£0.0000", "NR1Cost=£0.00"}, {}, true);
     row("unchecked, no readings", {"Date1=", "Date2=", "NRead1=", "NRead2="}, {}, {u"Aquabill Fatal Error: Error "
         "Number 111\r\nA Fatal Calculation Error Has Occurred\r\nThe Program Will Now Terminate"_s}, true);
 }
@@ -141,6 +147,18 @@ void TestCalculate::calculate()
     d.enter(example + steps + QStringList{"Calc"});
     QCOMPARE(d.messages(), messages);
     QCOMPARE(d.state(shown), shown);
+}
+
+// The last year a reading may carry, and the century of a two-digit year, are the clock's.
+void TestCalculate::theYearsFollowTheClock()
+{
+    WindowDriver d;
+    d.platform.setNow(QDateTime(QDate(2031, 1, 2), QTime(9, 0)));
+    QVERIFY(d.start());
+    d.enter(example + QStringList{"Date1=28/12/31", "Date2=31/12/2031", "PRate=", "Calc"});
+    QCOMPARE(d.state({"Date1", "TDays"}), (QStringList{"Date1=28/12/2031", "TDays=3"}));
+    d.enter({"Date1=28/12/2031", "Date2=01/01/2032", "Calc"});
+    QCOMPARE(d.messages(), QStringList{"Aquabill Data Error: Date 2 must be between 1st Jan 2000 and 31st Dec 2031\n"});
 }
 
 QTEST_MAIN(TestCalculate)

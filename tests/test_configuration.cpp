@@ -106,21 +106,27 @@ private slots:
         QTest::addColumn<QByteArray>("file");  // null: no file at all
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("expected");  // box=text once running, then every message shown
+        QTest::addColumn<bool>("checksOff");
         const QString end = "\r\nReinstall the program to restore the file\r\nThe program will now terminate";
         const QStringList corrupted = {"Aquabill Configuration File Error: The configuration file is corrupted" + end};
         QTest::newRow("PSize of 1.5") << edited("PSize=2", "PSize=1.5").replace("Predict=13", "Predict=4") << 0
-                                      << items("Period=0");
+                                      << items("Period=0") << false;
         // Checked against the six-monthly working it stores, a prediction of 12 periods is out of range.
-        QTest::newRow("six-monthly, 12 periods") << edited("PSize=2", "PSize=1") << 1 << corrupted;
+        QTest::newRow("six-monthly, 12 periods") << edited("PSize=2", "PSize=1") << 1 << corrupted << false;
         QTest::newRow("no file") << QByteArray() << 1
-            << QStringList{"Aquabill Configuration File Error: The configuration file is missing or corrupted" + end};
-        QTest::newRow("blank before the equals sign") << edited("Disc1=1", "Disc1 =5") << 1 << corrupted;
-        QTest::newRow("section in lower case") << edited("[Run]", "[run]") << 1 << corrupted;
-        QTest::newRow("empty value") << edited("Disc1=1", "Disc1=") << 1 << corrupted;
-        QTest::newRow("water charge out of range") << edited("WVRate=1.2345", "WVRate=12") << 1 << corrupted;
-        QTest::newRow("on top out of range") << edited("RunOnTop=1", "RunOnTop=3") << 1 << corrupted;
+            << QStringList{"Aquabill Configuration File Error: The configuration file is missing or corrupted" + end} << false;
+        QTest::newRow("blank before the equals sign") << edited("Disc1=1", "Disc1 =5") << 1 << corrupted << false;
+        QTest::newRow("section in lower case") << edited("[Run]", "[run]") << 1 << corrupted << false;
+        QTest::newRow("empty value") << edited("Disc1=1", "Disc1=") << 1 << corrupted << false;
+        QTest::newRow("water charge out of range") << edited("WVRate=1.2345", "WVRate=12") << 1 << corrupted << false;
+        QTest::newRow("on top out of range") << edited("RunOnTop=1", "RunOnTop=3") << 1 << corrupted << false;
+        // With the checks off only an option no box can show ends the reading, once the values are in
+        // and checked (the step is the check's last).
+        QTest::newRow("checks off, monthly of 5") << edited("PSize=2", "PSize=5") << 2 << QStringList{
+            "Aquabill Fatal Error: Error Number 135\r\nA Fatal Config Read Error Has Occurred\r\nThe Program Will Now Terminate"}
+            << true;
         QTest::newRow("on top beyond 16 bits") << edited("RunOnTop=1", "RunOnTop=40000") << 2 << QStringList{
-            "Aquabill Fatal Error: Error Number 162\r\nA Fatal Config Read Error Has Occurred\r\nThe Program Will Now Terminate"};
+            "Aquabill Fatal Error: Error Number 162\r\nA Fatal Config Read Error Has Occurred\r\nThe Program Will Now Terminate"} << false;
     }
 
     void startingWithTheFile()
@@ -128,7 +134,8 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(int, exitCode);
         QFETCH(QStringList, expected);
-        WindowDriver driver;
+        QFETCH(bool, checksOff);
+        WindowDriver driver(QLocale(QLocale::English, QLocale::UnitedKingdom), checksOff ? "-InhibitErrorCheck" : "");
         file.isNull() ? void(QFile::remove("Data/Aquabill.ini")) : driver.folder.write("Data/Aquabill.ini", file);
         QCOMPARE(driver.start() ? 0 : driver.window->exitCode(), exitCode);
         QCOMPARE((exitCode == 0 ? driver.state(expected) : QStringList()) + driver.messages(), expected);

@@ -26,7 +26,7 @@ private slots:
     // every written "dd-mmm-yyyy" date fits its eleven-character log column.
     void writtenDatesReadBack()
     {
-        for (const char *name : {"en_GB", "en_US", "de_DE", "fr_FR", "hu_HU", "ru_RU", "ja_JP", "ko_KR", "ar_EG", "fa_IR", "C"}) {
+        for (const char *name : {"en_GB", "en_US", "de_DE", "fr_FR", "hu_HU", "ru_RU", "ja_JP", "ko_KR", "ar_EG", "fa_IR", "bg_BG", "C"}) {
             const QLocale locale(name);
             for (int month = 1; month <= 12; ++month) {
                 const QDate date(month % 2 ? 1925 : 2035, month, 28);

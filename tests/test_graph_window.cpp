@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QImage>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QStackedBarSeries>
 #include <QTableWidget>
@@ -123,6 +124,10 @@ private slots:
             chart << graph.windowTitle() << bars(graph) << median->name()
                   << QString::number(median->at(0).y()) + u' ' + QString::number(median->at(1).y())
                   << c->axes(Qt::Horizontal).at(0)->titleText() + u", "_s + c->axes(Qt::Vertical).at(0)->titleText();
+            // The table shows the log: asking to edit a cell opens no editor on it.
+            graph.Readings->setCurrentCell(0, 1);
+            QTest::keyClick(graph.Readings, Qt::Key_F2);
+            QVERIFY(graph.Readings->findChildren<QLineEdit *>().isEmpty());
             table = rows(graph.Readings);
             for (QPushButton *button : {graph.Export, graph.Export, graph.SavePicture, graph.SavePicture, graph.Export})
                 QTest::mouseClick(button, Qt::LeftButton);

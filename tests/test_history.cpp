@@ -227,10 +227,12 @@ private slots:
         QFETCH(QByteArray, lastLine);
         QFETCH(QStringList, window);
         d->folder.write(history, newLog + lastLine);
-        d->enter({"Date2=08/08/2008", "Date1=07/07/2007", "NRead1=777.0"});
+        d->enter({"Date2=08/08/2008", "Date1=07/07/2007", "NRead1=777.0", "NormalR1=£1.5"});
         d->find<QPushButton>(u"Save"_s)->setEnabled(true);
         d->click(u"Get_Last"_s);
-        QCOMPARE(d->state(window + QStringList{"Save"}), window + QStringList{"Save=disabled"});
+        // Either way the tariff is checked and dressed again.
+        const QStringList after = window + QStringList{"Save=disabled", "NormalR1=£1.5000"};
+        QCOMPARE(d->state(after), after);
         QCOMPARE(d->window->focusWidget(), d->find(window[2] == u"Date2=" ? u"Date2"_s : u"Date1"_s));
     }
 };

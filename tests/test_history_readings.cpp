@@ -56,6 +56,9 @@ private slots:
             << QStringList{"2026-03-17 1002.10 16 2.10 131.30", "2026-03-20 1003.15 3 1.00 333.30",
                            "2026-03-23 1003.20 3 0.10 33.30"}
             << 131.3;
+        // A line edited by hand without the spaces after its commas reads the same.
+        QTest::newRow("commas without spaces") << title + " 01/03/2026,  1000.0\r\n08/03/2026,1007.0,\xA3" "1.50\r\n"
+            << 60 << qint64(2) << QStringList{"2026-03-08 1007.00 7 7.00 1000.00"} << 1000.0;
         QTest::newRow("readings below one are none") << title + " 01/03/2026,  0.5\r\n 02/03/2026,\r\n 03/03/2026, x\r\n"
             << 60 << qint64(0) << QStringList{} << 0.0;
     }

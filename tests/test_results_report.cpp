@@ -126,10 +126,14 @@ private slots:
         const QStringList saved = platform::decodeSingleByte(d.folder.read(u"Log/Aquabill.log"_s)).split(u"\r\n"_s);
         for (const QString &line : lines)
             QVERIFY2(saved.contains(line), qPrintable(saved.filter(line.left(10)).join(u'|')));
-        // Each box shows its whole text: it fits the room the frame and margins leave.
+        // Each box shows its whole text: it fits the room the frame and margins leave, and
+        // only a text that would not fit is shown in other than the boxes' own face and size.
+        const QFont own = d.find<QLineEdit>(u"TDaysP"_s)->font();  // no prediction: empty
         for (QLineEdit *box : d.window->findChildren<QLineEdit *>()) {
             if (!box->isReadOnly() || box->text().isEmpty())
                 continue;
+            if (box->text().size() <= 5)
+                QCOMPARE(box->font(), own);
             const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
             const int room = box->width() - 2 * frame - 4;
             QVERIFY2(QFontMetricsF(box->font()).horizontalAdvance(box->text()) <= room,

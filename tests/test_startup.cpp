@@ -40,6 +40,11 @@ private slots:
                                 "Date1", "NRead2", "TDays", "CRCost", "D1Cost", "TCost", "UDay", "TDaysP", "CRCostP",
                                 "TCostP", "D1CostP"})
             d.find<QLineEdit>(box)->setText(box);  // so each item of the dump names the box it came from
+        // The configuration as read, bar its comments and blank lines, heads the dump.
+        QCOMPARE(d.window->ConfigEcho, "Aquabill Configuration\r\n----------------------\r\n[Run]\r\nLogLevel=1\r\n"
+                                       "RunOnTop=1\r\n[Data]\r\nDisc1=1\r\nDisc1PT=1\r\nDisc2=1\r\nDisc2FT=1\r\nPredict=13\r\n"
+                                       "PSize=2\r\nSFCharge=1\r\nSVAllow=96\r\nSVRate=2.2345\r\nVRate=1\r\nVUnits=1\r\n"
+                                       "WFCharge=38.5\r\nWVRate=1.2345\r\n\r\n");
         d.window->ConfigEcho = "[Run]";
         const qsizetype before = d.folder.read("Log/Aquabill.log").size();
 
