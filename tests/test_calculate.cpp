@@ -78,6 +78,7 @@ void TestCalculate::calculate_data()
         {refused + "Water Volume Charge must be between 0.10 and 9.99\nDate 1 must be a valid date\nDate 2 must be a "
          "valid date\nMeter Reading 1 must be between 1 and 999900\nMeter Reading 2 must be between 3 and 999999\n"});
     // Read as 12 and 1 by the range check but refused by the arithmetic: a range message, never a fatal error.
+    row("reading 2 just too high", {"NRead2=999999.1"}, {}, {refused + "Meter Reading 2 must be between 3 and 999999\n"});
     row("trailing letters, grouping", {"NRead1=12abc", "NRead2=1,000"}, {}, {refused + "Meter Reading 1 must be "
         "between 1 and 999900\nMeter Reading 2 must be between 3 and 999999\n"});
     // The clock says 5 December 2026: the last day of its year is still a date to read a meter on.

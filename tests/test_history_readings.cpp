@@ -38,6 +38,7 @@ private slots:
         QTest::addColumn<qint64>("readings");
         QTest::addColumn<QStringList>("recent");
         QTest::addColumn<double>("median");
+        QTest::addColumn<QStringList>("flagged");  // of the intervals kept, those over 1.5 times the median
 
         // Only the last two are kept, but the median is of all four, between
         // the middle two; a date written long counts as any other.
@@ -45,7 +46,7 @@ private slots:
                 + " 01/03/2026,  1000.0\r\n 08/03/2026,  1007.0\r\n 15/03/2026,  1014.7\r\n"
                   "22-Mar-2026,  1035.7\r\n 29/03/2026,  1042.3\r\n"
             << 2 << qint64(5) << QStringList{"2026-03-22 1035.70 7 21.00 3000.00", "2026-03-29 1042.30 7 6.60 942.90"}
-            << 1050.0;
+            << 1050.0 << QStringList{"2026-03-22"};
         // 2.1 units in 16 days is 131.25 a day, a half rounded away from
         // zero. Readings with two decimals keep the window's floating-point
         // rule: 1003.15 - 1002.1 is 1.0499999999999545 and shows as 1.0,
@@ -55,12 +56,19 @@ private slots:
             << 60 << qint64(4)
             << QStringList{"2026-03-17 1002.10 16 2.10 131.30", "2026-03-20 1003.15 3 1.00 333.30",
                            "2026-03-23 1003.20 3 0.10 33.30"}
-            << 131.3;
+            << 131.3 << QStringList{"2026-03-20"};
+        // Exactly one and a half times the median is not yet unusual.
+        QTest::newRow("one and a half times the median") << title
+                + " 01/03/2026,  1000.0\r\n 08/03/2026,  1007.0\r\n 15/03/2026,  1014.0\r\n 22/03/2026,  1024.5\r\n"
+            << 60 << qint64(4)
+            << QStringList{"2026-03-08 1007.00 7 7.00 1000.00", "2026-03-15 1014.00 7 7.00 1000.00",
+                           "2026-03-22 1024.50 7 10.50 1500.00"}
+            << 1000.0 << QStringList{};
         // A line edited by hand without the spaces after its commas reads the same.
         QTest::newRow("commas without spaces") << title + " 01/03/2026,  1000.0\r\n08/03/2026,1007.0,\xA3" "1.50\r\n"
-            << 60 << qint64(2) << QStringList{"2026-03-08 1007.00 7 7.00 1000.00"} << 1000.0;
+            << 60 << qint64(2) << QStringList{"2026-03-08 1007.00 7 7.00 1000.00"} << 1000.0 << QStringList{};
         QTest::newRow("readings below one are none") << title + " 01/03/2026,  0.5\r\n 02/03/2026,\r\n 03/03/2026, x\r\n"
-            << 60 << qint64(0) << QStringList{} << 0.0;
+            << 60 << qint64(0) << QStringList{} << 0.0 << QStringList{};
     }
 
     void intervals()
@@ -76,6 +84,11 @@ private slots:
         QTEST(summary->readings, "readings");
         QTEST(described(summary->recent), "recent");
         QTEST(summary->median, "median");
+        QStringList flagged;
+        for (const records::ReadingInterval &i : summary->recent)
+            if (summary->unusual(i.unitsPerDay))
+                flagged << i.end.toString(Qt::ISODate);
+        QTEST(flagged, "flagged");
     }
 
     // Dates read by their learnt form must be exactly what the full parser

@@ -25,7 +25,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("room");  // bytes the disk allows past the old end; -1: no limit
+        QTest::addColumn<int>("room");  // bytes the disk allows past the old end; -1: no limit; -2: none, ever
         QTest::addColumn<QByteArray>("after");
         const QByteArray entry = "entry\r\n";
         QTest::newRow("ended") << "a\r\n"_ba << u"entry"_s << -1 << "a\r\nentry\r\n"_ba;
@@ -39,6 +39,7 @@ private slots:
         QTest::newRow("full at the old end") << "a\r\n"_ba << u"entry"_s << 0 << "a\r\n"_ba;
         QTest::newRow("full before the line end is added") << "a"_ba << u"entry"_s << 1 << "a"_ba;
         QTest::newRow("room for all") << "a\r\n"_ba << u"entry"_s << 7 << "a\r\nentry\r\n"_ba;
+        QTest::newRow("a file that may not be changed") << "a\r\n"_ba << u"entry"_s << -2 << "a\r\n"_ba;
     }
 
     void append()
@@ -54,7 +55,12 @@ private slots:
             const rlimit limit{rlim_t(before.size() + room), previous.rlim_max};
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
         }
+        // Immutable, the file refuses to be opened for writing even to root, as a failing disk would.
+        if (room == -2 && QProcess::execute("chattr", {"+i", logFile}) != 0)
+            QSKIP("this file system or user cannot make a file immutable");
         const bool written = desktop.appendLine(logFile, text);
+        if (room == -2)
+            QProcess::execute("chattr", {"-i", logFile});
         setrlimit(RLIMIT_FSIZE, &previous);
         QCOMPARE(folder.read(logFile), after);
         QCOMPARE(written, after != before);
