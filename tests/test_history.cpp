@@ -1,4 +1,6 @@
 #include "support/window_driver.h"
+
+#include "records/history_layout.h"
 #include "support/history_log.h"
 
 #include <QDir>
@@ -44,6 +46,17 @@ private slots:
                           "    5.00%, F \xA3" "10.00,  6 mth\r\n"
                           " 01/03/2020,  1348.2, \xA3" "1.5432,  \xA3" "38.50, \xA3" "2.1034,  \xA3" "42.75,  95.0%,      ,"
                           "         ,         ,  6 mth\r\n");
+    }
+
+    // The heading block goes before the entry saved into a log of just its
+    // title, and at the start of each page.
+    void headingsAreDueAtTheTopOfEachPage()
+    {
+        QStringList due;
+        for (qint64 lines = 0; lines <= 130; ++lines)
+            if (records::history::headingDueAt(lines))
+                due << QString::number(lines);
+        QCOMPARE(due, (QStringList{"6", "9", "49", "89", "129"}));
     }
 
     // At a full page a save repeats the headings before its entry, and Rem
@@ -164,6 +177,10 @@ private slots:
         QTest::newRow("six-figure reading") << "en_GB"
             << QStringList{"Date1=01/03/2020", "NRead1=100000", "Date2=01/09/2020", "NRead2=123456.7"}
             << QByteArray(" 01/09/2020, 123456.7, ") << QStringList{"Date1=01/09/2020", "NRead1=123456.7"};
+        // Eleven characters still fit their column and are stored as typed.
+        QTest::newRow("eleven characters") << "C"
+            << QStringList{"Date1=15 Jan 2020", "NRead1=1000", "Date2=15 Jul 2020", "NRead2=1200"}
+            << QByteArray("15 Jul 2020,  1200.0, ") << QStringList{"Date1=15 Jul 2020", "NRead1=1200.0"};
         QTest::newRow("Hungarian September") << "hu_HU"
             << QStringList{"Date1=2019. 03. 15.", "NRead1=1000", "Date2=2019. 09. 15.", "NRead2=1200"}
             << QByteArray("15-sze-2019,  1200.0, ") << QStringList{"Date1=2019. 09. 15.", "NRead1=1200.0"};

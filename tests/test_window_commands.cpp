@@ -18,8 +18,9 @@ private slots:
         driver.find<QLineEdit>("TCost")->setText("£5.00");
         driver.find<QPushButton>("Save")->setEnabled(true);
         driver.click("Clear");
-        QCOMPARE(driver.state({"Date2", "TCost", "Save", "Status"}),
-                 (QStringList{"Date2=", "TCost=", "Save=disabled", "Status=Data Cleared"}));
+        // The tariff stays, checked and dressed again.
+        QCOMPARE(driver.state({"Date2", "TCost", "Save", "Status", "NormalR1"}),
+                 (QStringList{"Date2=", "TCost=", "Save=disabled", "Status=Data Cleared", "NormalR1=£1.2345"}));
         QCOMPARE(driver.window->focusWidget(), driver.find("Date1"));
         QTRY_VERIFY_WITH_TIMEOUT(driver.text("Status").isEmpty(), 4000);
     }
