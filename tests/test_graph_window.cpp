@@ -112,7 +112,7 @@ private slots:
         WindowDriver d;
         d.folder.write(history, season);
         QVERIFY(d.start());
-        d.enter({"Date2=19/04/2026", "NRead2=1070", "Notes=kept"});
+        d.enter({"Date2=19/04/2026", "NRead2=1070", "Notes=kept", "OnTop"});
         const QStringList boxes = {"Date1", "NRead1", "Date2", "NRead2", "Notes", "Status", "Save"};
         const QStringList before = d.state(boxes);
 
@@ -155,10 +155,18 @@ private slots:
         QCOMPARE(d.platform.saveDialogs.last(), u"Export Readings: Aquabill_readings.csv"_s);
         const QByteArray svg = d.folder.read(u"chart.svg"_s);
         QVERIFY(svg.startsWith("<?xml") && svg.contains("<svg") && svg.contains("Aquabill Readings"));
+        QVERIFY(svg.contains("Unusually high use"));  // the chart itself is drawn, legend and all
         const QImage png = QImage::fromData(d.folder.read(u"chart.png"_s), "PNG");
         QVERIFY(!png.isNull() && png.width() > 400 && png.height() > 300);
+        // The chart is drawn on it: the unusual bar's colour is there.
+        bool warning = false;
+        for (int y = 0; y < png.height() && !warning; y += 2)
+            for (int x = 0; x < png.width() && !warning; x += 2)
+                warning = png.pixelColor(x, y) == QColor(0xD0, 0x30, 0x20);  // the warning red
 
         QCOMPARE(d.state(boxes), before);
+        // With On Top ticked the chart window stays above others too.
+        QCOMPARE(d.platform.onTopCalls, (QList<bool>{true, true}));
     }
 
     void tooFewReadingsToChart_data()
