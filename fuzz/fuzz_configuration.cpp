@@ -2,7 +2,7 @@
 // values of the keys it finds turned into what the window would hold.
 #include "fuzz_input.h"
 
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 #include "calc/numbers.h"
 #include "platform/single_byte_text.h"
 #include "settings/configuration_line.h"

@@ -1,7 +1,7 @@
 // The two number readings and the number forms, in several locales.
 #include "fuzz_input.h"
 
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 #include "calc/numbers.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 #include "calc/numbers.h"
 
 #include <QtTest>

@@ -3,7 +3,7 @@
 #include "app/aquabill_main.h"
 #include "app/clickable_label.h"
 #include "app/pictures.h"
-#include "app/version.h"
+#include "core/version.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "app/clickable_label.h"
 #include "app/failures.h"
 #include "app/pictures.h"
-#include "app/version.h"
+#include "core/version.h"
 #include "calc/dates.h"
 
 #include <QCheckBox>
@@ -25,7 +25,7 @@ AquabillMain::AquabillMain(platform::Platform &platform, const QString &argument
 
 bool AquabillMain::start()
 {
-    try {
+    guarded(QStringLiteral("Loading Error"), [&] {
         Form_Load();
     } catch (const ProgramEnd &end) {
         m_ended = true;
@@ -146,9 +146,7 @@ void AquabillMain::Form_Load()
         VolUnits1_Click();
         setValue(c.NoHistory, 0);
         Loading = false;
-    } catch (const RuntimeFailure &) {
-        FatalError(QStringLiteral("Loading Error"), StepCode);
-    }
+    });
 }
 
 void AquabillMain::PlaceOnTopWhenTicked()

@@ -63,6 +63,9 @@ public:
     void PlaceOnTopWhenTicked();
     void CheckFolder(const QString &folderName);
     [[noreturn]] void FatalError(const QString &title, int stepCode);
+    // Runs a procedure; a run-time failure inside it ends the program as the
+    // fatal error `title`, numbered by the step the procedure had reached.
+    void guarded(const QString &title, const std::function<void()> &procedure);
     [[noreturn]] void EndProgram(int exitCode = 0);
 
     void ClearReadings();

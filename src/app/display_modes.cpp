@@ -22,19 +22,17 @@ bool vatMode(const QString &symbol)
 
 void AquabillMain::ClearReadings()
 {
-    try {
+    guarded(QStringLiteral("Clear Error"), [&] {
         StepCode = 211;
         for (QLineEdit *box : {c.Date1, c.Date2, c.NRead1, c.NRead2})
             box->clear();
         c.Notes->clear();
-    } catch (const RuntimeFailure &) {
-        FatalError(QStringLiteral("Clear Error"), StepCode);
-    }
+    });
 }
 
 void AquabillMain::ClearActualResults()
 {
-    try {
+    guarded(QStringLiteral("Clear Error"), [&] {
         StepCode = 221;
         for (QLineEdit *box : {c.TDays, c.R1Units, c.R2Units, c.NR1Cost, c.NR2Cost, c.CDay, c.UDay, c.CRCost, c.TFCharge,
                                c.TCost, c.TVCost, c.TSCharge, c.VCost, c.D1Cost, c.D2Cost})
@@ -44,21 +42,17 @@ void AquabillMain::ClearActualResults()
         c.Save->setEnabled(false);
         HistoryEntryPending = false;
         LastCalcSignature.clear();
-    } catch (const RuntimeFailure &) {
-        FatalError(QStringLiteral("Clear Error"), StepCode);
-    }
+    });
 }
 
 void AquabillMain::ClearPredictedResults()
 {
-    try {
+    guarded(QStringLiteral("Clear Error"), [&] {
         StepCode = 231;
         for (QLineEdit *box : {c.TDaysP, c.R1UnitsP, c.R2UnitsP, c.NR1CostP, c.NR2CostP, c.CRCostP, c.TFChargeP, c.TCostP,
                                c.TVCostP, c.TSChargeP, c.VCostP, c.D1CostP, c.D2CostP})
             box->clear();
-    } catch (const RuntimeFailure &) {
-        FatalError(QStringLiteral("Clear Error"), StepCode);
-    }
+    });
 }
 
 void AquabillMain::ApplyTaxName()

@@ -1,6 +1,7 @@
 #include "app/aquabill_main.h"
 
-#include "app/version.h"
+#include "app/failures.h"
+#include "core/version.h"
 #include "calc/dates.h"
 
 #include <QCheckBox>
@@ -62,4 +63,13 @@ void AquabillMain::FatalError(const QString &title, int stepCode)
                           + QStringLiteral(" Has Occurred") + crlf + QStringLiteral("The Program Will Now Terminate"),
                       QStringLiteral("Aquabill Fatal Error"), platform::Buttons::Ok, platform::Icon::Critical);
     EndProgram(2);
+}
+
+void AquabillMain::guarded(const QString &title, const std::function<void()> &procedure)
+{
+    try {
+        procedure();
+    } catch (const RuntimeFailure &) {
+        FatalError(title, StepCode);
+    }
 }

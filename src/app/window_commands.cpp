@@ -1,7 +1,7 @@
 #include "app/aquabill_main.h"
 
 #include "app/about_window.h"
-#include "app/version.h"
+#include "core/version.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #include "app/aquabill_main.h"
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 #include "calc/bill.h"
 #include "calc/calc_steps.h"
 #include "calc/dates.h"

@@ -1,6 +1,6 @@
 #include "app/aquabill_main.h"
 
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 #include "calc/calc_steps.h"
 #include "calc/dates.h"
 #include "calc/numbers.h"
@@ -11,7 +11,7 @@
 
 void AquabillMain::Calc_Click()
 {
-    try {
+    guarded(QStringLiteral("Calculation Error"), [&] {
         StepCode = 101;
         PendingMessage.clear();
         CheckSettings(true, true);
@@ -68,7 +68,5 @@ void AquabillMain::Calc_Click()
             SaveCalculation();
         else if (value(c.AutoSave) == 0)
             c.Save->setEnabled(true);
-    } catch (const RuntimeFailure &) {
-        FatalError(QStringLiteral("Calculation Error"), StepCode);
-    }
+    });
 }

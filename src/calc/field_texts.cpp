@@ -1,6 +1,6 @@
 #include "calc/field_texts.h"
 
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 #include "calc/numbers.h"
 
 #include <QColor>

@@ -1,6 +1,6 @@
 #include "calc/numbers.h"
 
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 
 #include <QRegularExpression>
 

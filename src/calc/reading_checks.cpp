@@ -1,6 +1,6 @@
 #include "app/aquabill_main.h"
 
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 #include "calc/calc_steps.h"
 #include "calc/dates.h"
 #include "calc/numbers.h"
@@ -34,7 +34,7 @@ bool withinSupportedYears(const QDate &date, int currentYear)
 
 void AquabillMain::CheckReadings()
 {
-    try {
+    guarded(QStringLiteral("Check Error"), [&] {
         StepCode = 121;
         auto refuse = [this](const QString &message) { PendingMessage += message + lineFeed; };
         const QLocale loc = locale();
@@ -60,9 +60,7 @@ void AquabillMain::CheckReadings()
         StepCode = 122;
         if (InhibitErrorCheck == 1)
             PendingMessage.clear();
-    } catch (const RuntimeFailure &) {
-        FatalError(QStringLiteral("Check Error"), StepCode);
-    }
+    });
 }
 
 // Runs inside Calculate, whose failure path also covers this check.

@@ -1,6 +1,6 @@
 #include "app/aquabill_main.h"
 
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 #include "calc/dates.h"
 #include "records/history_layout.h"
 #include "records/log_streams.h"
@@ -34,7 +34,7 @@ void AquabillMain::AppendHistoryHeading()
 
 void AquabillMain::FormatHistoryEntry()
 {
-    try {
+    guarded(QStringLiteral("Format Log Error"), [&] {
         StepCode = 252;
         auto mark = [](const QLineEdit *box, const QString &present) {
             return box->text().isEmpty() ? QStringLiteral(" ") : present;
@@ -89,7 +89,5 @@ void AquabillMain::FormatHistoryEntry()
         }
         HistoryText += history::entryLine(entry);
         HistoryEntryPending = true;
-    } catch (const RuntimeFailure &) {
-        FatalError(QStringLiteral("Format Log Error"), StepCode);
-    }
+    });
 }

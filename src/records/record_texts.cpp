@@ -1,6 +1,6 @@
 #include "records/record_texts.h"
 
-#include "app/version.h"
+#include "core/version.h"
 
 namespace records {
 

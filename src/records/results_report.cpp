@@ -1,6 +1,6 @@
 #include "app/aquabill_main.h"
 
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 #include "calc/dates.h"
 #include "calc/numbers.h"
 #include "records/record_texts.h"
@@ -15,7 +15,7 @@ using records::rightAligned;
 
 void AquabillMain::FormatResultsReport()
 {
-    try {
+    guarded(QStringLiteral("Save Log Error"), [&] {
         StepCode = 241;
         const bool monthly = value(c.Period) == 1;
         const QString suffix = monthly ? QStringLiteral(" Month(s)  ") : QStringLiteral(" * 6 Months");
@@ -128,7 +128,5 @@ void AquabillMain::FormatResultsReport()
         // The closing rule, then an empty line; the append adds the last line end.
         lines << QString(79, u'-') << QString() << QString();
         ResultsText = lines.join(records::crlf);
-    } catch (const RuntimeFailure &) {
-        FatalError(QStringLiteral("Save Log Error"), StepCode);
-    }
+    });
 }

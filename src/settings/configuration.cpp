@@ -1,7 +1,7 @@
 #include "app/aquabill_main.h"
 
-#include "app/failures.h"
-#include "app/version.h"
+#include "core/runtime_failure.h"
+#include "core/version.h"
 #include "calc/dates.h"
 #include "calc/numbers.h"
 #include "settings/configuration_line.h"
@@ -30,7 +30,7 @@ double lead(const QLineEdit *box) { return numbers::leading(box->text()); }
 
 void AquabillMain::LoadConfiguration()
 {
-    try {
+    guarded(QStringLiteral("Config Read Error"), [&] {
         StepCode = 161;
         ConfigEcho = QStringLiteral("Aquabill Configuration") + crlf + QStringLiteral("----------------------");
         CheckFolder(QStringLiteral("Data"));
@@ -132,9 +132,7 @@ void AquabillMain::LoadConfiguration()
         if (!optionsApplied)
             applyStoredOptions();
         Loading = wasLoading;
-    } catch (const RuntimeFailure &) {
-        FatalError(QStringLiteral("Config Read Error"), StepCode);
-    }
+    });
 }
 
 bool AquabillMain::storedOptionsReadable() const
@@ -159,7 +157,7 @@ void AquabillMain::applyStoredOptions()
 
 void AquabillMain::Save_Defaults_Click()
 {
-    try {
+    guarded(QStringLiteral("Save Config Error"), [&] {
         StepCode = 201;
         PendingMessage.clear();
         CheckSettings(true, false);
@@ -217,9 +215,7 @@ void AquabillMain::Save_Defaults_Click()
             if (const std::optional<QDate> date = readDate(box->text()))
                 box->setText(dates::shortDate(*date, locale()));
         }
-    } catch (const RuntimeFailure &) {
-        FatalError(QStringLiteral("Save Config Error"), StepCode);
-    }
+    });
 }
 
 void AquabillMain::Reset_Defaults_Click()

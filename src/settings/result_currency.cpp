@@ -1,6 +1,6 @@
 #include "app/aquabill_main.h"
 
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 #include "calc/numbers.h"
 
 #include <QLineEdit>

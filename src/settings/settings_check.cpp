@@ -1,6 +1,6 @@
 #include "app/aquabill_main.h"
 
-#include "app/failures.h"
+#include "core/runtime_failure.h"
 #include "calc/numbers.h"
 
 #include <QCheckBox>
@@ -52,7 +52,7 @@ struct Rendering {
 
 void AquabillMain::CheckSettings(bool stripSymbol, bool addSymbol)
 {
-    try {
+    guarded(QStringLiteral("Check Error"), [&] {
         StepCode = 131;
         // Only the symbol the window itself puts in front is taken off; in a
         // locale without such a prefix nothing is, so a leading digit stays.
@@ -165,7 +165,5 @@ void AquabillMain::CheckSettings(bool stripSymbol, bool addSymbol)
 
         ApplyTaxName();
         RefreshResultCurrency();
-    } catch (const RuntimeFailure &) {
-        FatalError(QStringLiteral("Check Error"), StepCode);
-    }
+    });
 }
