@@ -25,7 +25,7 @@ AquabillMain::AquabillMain(platform::Platform &platform, const QString &argument
 
 bool AquabillMain::start()
 {
-    guarded(QStringLiteral("Loading Error"), [&] {
+    try {
         Form_Load();
     } catch (const ProgramEnd &end) {
         m_ended = true;
@@ -113,7 +113,7 @@ void AquabillMain::CheckFolder(const QString &folderName)
 
 void AquabillMain::Form_Load()
 {
-    try {
+    guarded(QStringLiteral("Loading Error"), [&] {
         StepCode = 151;
         CheckFolder(QStringLiteral("Data"));
         CheckFolder(QStringLiteral("Help"));
