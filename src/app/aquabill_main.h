@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/controls.h"
+#include "calc/results.h"
 #include "platform/platform.h"
 #include "records/log_streams.h"
 
@@ -46,15 +47,13 @@ public:
     QString ResultsFileName;
     QString HistoryFileName;
     QString InputSignature;
-    float ChargePeriods = 0;
     QString LastCalcSignature;
     QString StoredPSize;
-    QString CostBeforeTax, PredCostBeforeTax, CostBeforeDiscount2, PredCostBeforeDiscount2;
     QString PendingMessage;
     int StoredVUnits = 0;
-    // Result boxes showing the magnitude of a negative amount of the last
-    // calculation: on screen the colour tells the sign, in the report a minus.
-    QList<const QLineEdit *> NegativeResults;
+    // The last calculation: its charging periods, the running totals the
+    // report shows and the signs of the amounts shown as magnitudes.
+    calc::Results LastResults;
     int RunOnTopSetting = 1;
 
     // --- Application shell ---

@@ -25,7 +25,7 @@ void actualCost(AquabillMain &window)
     const QDate date2 = dateIn(window, c.Date2->text());
 
     t.writeWhole(c.TDays, double(date1.daysTo(date2)));
-    window.ChargePeriods = chargePeriods(date1, date2, AquabillMain::value(c.Period) == 1, t.lead(c.TDays));
+    window.LastResults.chargePeriods = chargePeriods(date1, date2, AquabillMain::value(c.Period) == 1, t.lead(c.TDays));
 
     // Read back through its plain text, the difference loses the noise of the
     // binary subtraction (1234.3 - 1000.2 is 234.1, not 234.0999999999999).
@@ -33,16 +33,15 @@ void actualCost(AquabillMain &window)
     t.writeOneDecimal(c.R1Units, used);
     t.writeOneDecimal(c.UDay, t.lead(c.R1Units) * 1000 / t.full(c.TDays));
 
-    const Bill bill{c.R1Units, c.NR1Cost, c.R2Units, c.NR2Cost, c.TSCharge, c.CRCost, c.TFCharge, c.TCost,
+    const BillBoxes bill{c.R1Units, c.NR1Cost, c.R2Units, c.NR2Cost, c.TSCharge, c.CRCost, c.TFCharge, c.TCost,
                     c.D1Cost,  c.VCost,   c.D2Cost,  c.TVCost};
-    const BillStages stages = priceBill(window, bill, double(window.ChargePeriods));
-    window.CostBeforeTax = stages.costBeforeTax;
-    window.CostBeforeDiscount2 = stages.costBeforeDiscount2;
+    const BillStages stages = priceBill(window, bill, double(window.LastResults.chargePeriods));
+    window.LastResults.actual.costBeforeTax = stages.costBeforeTax;
+    window.LastResults.actual.costBeforeDiscount2 = stages.costBeforeDiscount2;
 
     t.writePlain(c.CDay, t.full(c.TVCost) / t.full(c.TDays));
-    if (showSign(c.CDay, t, false))
-        window.NegativeResults << c.CDay;
-    window.NegativeResults += showBillSigns(bill, t);
+    window.LastResults.costPerDayNegative = showSign(c.CDay, t, false);
+    window.LastResults.actual.negative = showBillSigns(bill, t);
 }
 
 }  // namespace calc

@@ -7,7 +7,7 @@
 
 namespace calc {
 
-BillStages priceBill(AquabillMain &window, const Bill &bill, double periods)
+BillStages priceBill(AquabillMain &window, const BillBoxes &bill, double periods)
 {
     const Controls &c = window.controls();
     const FieldTexts t(window.locale());
@@ -74,14 +74,13 @@ BillStages priceBill(AquabillMain &window, const Bill &bill, double periods)
     return stages;
 }
 
-QList<const QLineEdit *> showBillSigns(const Bill &bill, const FieldTexts &texts)
+calc::Bill::Negative showBillSigns(const BillBoxes &bill, const FieldTexts &texts)
 {
-    QList<const QLineEdit *> negative;
-    for (auto [box, orangeWhenNotNegative] : {std::pair{bill.discount1, true}, std::pair{bill.discount2, true},
-                                              std::pair{bill.subTotal, false}, std::pair{bill.total, false}}) {
-        if (showSign(box, texts, orangeWhenNotNegative))
-            negative << box;
-    }
+    Bill::Negative negative;
+    negative.discount1 = showSign(bill.discount1, texts, true);
+    negative.discount2 = showSign(bill.discount2, texts, true);
+    negative.subTotal = showSign(bill.subTotal, texts, false);
+    negative.total = showSign(bill.total, texts, false);
     return negative;
 }
 

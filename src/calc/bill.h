@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/field_texts.h"
+#include "calc/results.h"
 
 #include <QList>
 
@@ -12,7 +13,7 @@ namespace calc {
 // One row of result boxes: the actual cost or the prediction. Both are priced
 // by the same tariff in the same order; only the number of charging periods
 // that the fixed charges and per-period discounts are multiplied by differs.
-struct Bill {
+struct BillBoxes {
     QLineEdit *waterUnits, *waterCost, *sewerageUnits, *sewerageCost;
     QLineEdit *waterFixed, *sewerageFixed, *fixedTotal, *subTotal;
     QLineEdit *discount1, *tax, *discount2, *total;
@@ -25,10 +26,10 @@ struct BillStages {
 
 // Prices the water units already in bill.waterUnits and leaves the total in
 // bill.total as plain text, each step written into its box and read back.
-BillStages priceBill(AquabillMain &window, const Bill &bill, double periods);
+BillStages priceBill(AquabillMain &window, const BillBoxes &bill, double periods);
 
-// Colours the discounts and totals by their sign; returns the boxes that now
-// show the magnitude of a negative amount.
-QList<const QLineEdit *> showBillSigns(const Bill &bill, const FieldTexts &texts);
+// Colours the discounts and totals by their sign; says which now show the
+// magnitude of a negative amount.
+calc::Bill::Negative showBillSigns(const BillBoxes &bill, const FieldTexts &texts);
 
 }  // namespace calc

@@ -53,7 +53,7 @@ void AquabillMain::Calc_Click()
         }
 
         const int months = calc::predictionMonths(*this);
-        NegativeResults.clear();
+        LastResults = calc::Results();
         calc::actualCost(*this);
         StepCode = 104;
         calc::prediction(*this, months);

@@ -34,12 +34,12 @@ void prediction(AquabillMain &window, int months)
     t.writeOneDecimal(c.R1UnitsP, t.full(c.R1Units) * (t.full(c.TDaysP) / t.full(c.TDays)) + 0.5);
 
     // The fixed charges follow the periods asked for, not those measured.
-    const Bill bill{c.R1UnitsP, c.NR1CostP, c.R2UnitsP, c.NR2CostP, c.TSChargeP, c.CRCostP, c.TFChargeP, c.TCostP,
+    const BillBoxes bill{c.R1UnitsP, c.NR1CostP, c.R2UnitsP, c.NR2CostP, c.TSChargeP, c.CRCostP, c.TFChargeP, c.TCostP,
                     c.D1CostP,  c.VCostP,   c.D2CostP,  c.TVCostP};
     const BillStages stages = priceBill(window, bill, t.full(c.PRate));
-    window.PredCostBeforeTax = stages.costBeforeTax;
-    window.PredCostBeforeDiscount2 = stages.costBeforeDiscount2;
-    window.NegativeResults += showBillSigns(bill, t);
+    window.LastResults.predicted.costBeforeTax = stages.costBeforeTax;
+    window.LastResults.predicted.costBeforeDiscount2 = stages.costBeforeDiscount2;
+    window.LastResults.predicted.negative = showBillSigns(bill, t);
 }
 
 }  // namespace calc

@@ -26,18 +26,15 @@ void AquabillMain::FormatResultsReport()
                                       ? QStringLiteral("(") + rightAligned(c.BPoint->text(), 5) + QStringLiteral("%)")
                                       : QString(8, u' ');
         const QString tax = c.VATH->text().left(3);
-        const QString periods = numbers::plain(ChargePeriods);
+        const QString periods = numbers::plain(LastResults.chargePeriods);
         const bool sewerage = numbers::leading(c.R2Units->text()) != 0;
         auto present = [](const QLineEdit *box) { return !box->text().isEmpty(); };
         auto text = [](const QLineEdit *box) { return box->text(); };
         // The boxes show a negative amount as its magnitude, the colour telling
         // the sign; the report has no colour, so it writes the sign.
-        auto amount = [this](const QLineEdit *box) {
-            return NegativeResults.contains(box) ? u'-' + box->text() : box->text();
-        };
-        auto deduction = [this](const QLineEdit *box) {
-            return NegativeResults.contains(box) ? box->text() : u'-' + box->text();
-        };
+        auto amount = [](const QLineEdit *box, bool negative) { return negative ? u'-' + box->text() : box->text(); };
+        auto deduction = [](const QLineEdit *box, bool negative) { return negative ? box->text() : u'-' + box->text(); };
+        const calc::Bill::Negative &actual = LastResults.actual.negative, &predicted = LastResults.predicted.negative;
 
         QStringList lines;
         // Notes of several lines keep the file's CR LF line ends.
@@ -90,10 +87,11 @@ void AquabillMain::FormatResultsReport()
                 lines << line;
             }
         };
-        deductions(amount(c.TCost), deduction(c.D1Cost), CostBeforeTax, text(c.VCost), CostBeforeDiscount2,
-                   deduction(c.D2Cost));
-        lines << QStringLiteral("Total Cost                  :") + rightAligned(amount(c.TVCost), 9)
-              << QStringLiteral("Cost per Day                :") + rightAligned(amount(c.CDay), 9)
+        deductions(amount(c.TCost, actual.subTotal), deduction(c.D1Cost, actual.discount1),
+                   LastResults.actual.costBeforeTax, text(c.VCost), LastResults.actual.costBeforeDiscount2,
+                   deduction(c.D2Cost, actual.discount2));
+        lines << QStringLiteral("Total Cost                  :") + rightAligned(amount(c.TVCost, actual.total), 9)
+              << QStringLiteral("Cost per Day                :") + rightAligned(amount(c.CDay, LastResults.costPerDayNegative), 9)
               << QStringLiteral("Units used per Day          :") + rightAligned(text(c.UDay), 8) + QStringLiteral("   ")
                      + c.UDayL->text();
 
@@ -121,9 +119,10 @@ void AquabillMain::FormatResultsReport()
                 lines << QStringLiteral("Sewerage Fixed Charge       : ") + rightAligned(text(c.CRCostP), 8) + u' '
                              + rightAligned(text(c.PRate), 2) + suffix + QStringLiteral(" at ") + text(c.CheapR)
                              + QStringLiteral(" per ") + singular;
-            deductions(amount(c.TCostP), deduction(c.D1CostP), PredCostBeforeTax, text(c.VCostP),
-                       PredCostBeforeDiscount2, deduction(c.D2CostP));
-            lines << QStringLiteral("Total Cost                  :") + rightAligned(amount(c.TVCostP), 9);
+            deductions(amount(c.TCostP, predicted.subTotal), deduction(c.D1CostP, predicted.discount1),
+                       LastResults.predicted.costBeforeTax, text(c.VCostP), LastResults.predicted.costBeforeDiscount2,
+                       deduction(c.D2CostP, predicted.discount2));
+            lines << QStringLiteral("Total Cost                  :") + rightAligned(amount(c.TVCostP, predicted.total), 9);
         }
         // The closing rule, then an empty line; the append adds the last line end.
         lines << QString(79, u'-') << QString() << QString();
