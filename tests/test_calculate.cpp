@@ -1,6 +1,6 @@
 #include "support/window_driver.h"
 
-#include "calc/calc_steps.h"
+#include "calc/calculation.h"
 
 #include <QtTest>
 

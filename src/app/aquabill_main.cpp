@@ -186,7 +186,7 @@ void AquabillMain::setValue(QCheckBox *box, int state)
 
 std::optional<QDate> AquabillMain::readDate(const QString &text) const
 {
-    return dates::parse(text, locale(), currentYear());
+    return calcContext().readDate(text);
 }
 
 QString AquabillMain::symbolPrefix() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/controls.h"
+#include "calc/context.h"
 #include "calc/results.h"
 #include "platform/platform.h"
 #include "records/log_streams.h"
@@ -147,6 +148,8 @@ public:
     QLocale locale() const { return m_platform.locale(); }
     // The year of the platform's clock: the last year a reading may be dated.
     int currentYear() const { return m_platform.now().date().year(); }
+    // The user's locale and the clock's year, as the arithmetic needs them.
+    calc::Context calcContext() const { return {locale(), currentYear()}; }
     // A date as the user or a log wrote it, in the user's locale.
     std::optional<QDate> readDate(const QString &text) const;
 

@@ -1,87 +1,76 @@
 #include "calc/bill.h"
 
-#include "app/aquabill_main.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
-
 namespace calc {
 
-BillStages priceBill(AquabillMain &window, const BillBoxes &bill, double periods)
+void priceBill(const Tariff &tariff, Bill &bill, double periods, const FieldTexts &t)
 {
-    const Controls &c = window.controls();
-    const FieldTexts t(window.locale());
-    const bool sewerage = t.lead(c.BPoint) != 0;
+    const bool sewerage = t.lead(tariff.sewageAllowance) != 0;
 
-    t.writeCurrency(bill.waterCost, t.full(c.NormalR1) * t.lead(bill.waterUnits));
+    t.writeCurrency(bill.waterCost, t.full(tariff.waterVolumeCharge) * t.lead(bill.waterUnits));
     if (sewerage) {
-        t.writeOneDecimal(bill.sewerageUnits, t.full(bill.waterUnits) * t.full(c.BPoint) / 100);
-        t.writeCurrency(bill.sewerageCost, t.full(bill.sewerageUnits) * t.full(c.NormalR2));
+        t.writeOneDecimal(bill.sewageUnits, t.full(bill.waterUnits) * t.full(tariff.sewageAllowance) / 100);
+        t.writeCurrency(bill.sewageCost, t.full(bill.sewageUnits) * t.full(tariff.sewageVolumeCharge));
     } else {
-        bill.sewerageUnits->setText(QStringLiteral("0"));
-        bill.sewerageCost->setText(QStringLiteral("0"));
+        bill.sewageUnits = QStringLiteral("0");
+        bill.sewageCost = QStringLiteral("0");
     }
 
-    for (QLineEdit *box : {bill.sewerageFixed, bill.subTotal, bill.waterFixed, bill.fixedTotal, bill.total,
-                           bill.discount1, bill.discount2, bill.tax})
-        box->setText(QStringLiteral("0"));
+    for (QString *field : {&bill.sewageFixed, &bill.subTotal, &bill.waterFixed, &bill.fixedTotal, &bill.total,
+                           &bill.discount1, &bill.discount2, &bill.tax})
+        *field = QStringLiteral("0");
 
-    if (t.lead(c.SCharge) != 0) {
-        t.writeCurrency(bill.waterFixed, t.full(c.SCharge) * periods);
-        bill.fixedTotal->setText(bill.waterFixed->text());
+    if (t.lead(tariff.waterFixedCharge) != 0) {
+        t.writeCurrency(bill.waterFixed, t.full(tariff.waterFixedCharge) * periods);
+        bill.fixedTotal = bill.waterFixed;
     }
-    if (t.lead(c.CheapR) != 0) {
-        t.writeCurrency(bill.sewerageFixed, t.full(c.CheapR) * periods);
-        t.writeCurrency(bill.fixedTotal, t.full(bill.fixedTotal) + t.full(bill.sewerageFixed));
+    if (t.lead(tariff.sewageFixedCharge) != 0) {
+        t.writeCurrency(bill.sewageFixed, t.full(tariff.sewageFixedCharge) * periods);
+        t.writeCurrency(bill.fixedTotal, t.full(bill.fixedTotal) + t.full(bill.sewageFixed));
     }
     // "0" is still the plain zero; anything longer is an amount to show as money.
-    if (bill.fixedTotal->text().size() > 1)
+    if (bill.fixedTotal.size() > 1)
         t.writeCurrency(bill.fixedTotal, t.full(bill.fixedTotal));
-    if (t.full(bill.sewerageFixed) == 0)
-        bill.sewerageFixed->clear();
+    if (t.full(bill.sewageFixed) == 0)
+        bill.sewageFixed.clear();
     if (t.full(bill.fixedTotal) == 0)
-        bill.fixedTotal->clear();
+        bill.fixedTotal.clear();
 
     t.writeCurrency(bill.subTotal, t.full(bill.waterCost));
     if (sewerage)
-        t.writeCurrency(bill.subTotal, t.full(bill.subTotal) + t.full(bill.sewerageCost));
-    if (!bill.fixedTotal->text().isEmpty())
+        t.writeCurrency(bill.subTotal, t.full(bill.subTotal) + t.full(bill.sewageCost));
+    if (!bill.fixedTotal.isEmpty())
         t.writeCurrency(bill.subTotal, t.full(bill.subTotal) + t.full(bill.fixedTotal));
 
-    if (t.lead(c.Disc1) != 0) {
-        if (AquabillMain::value(c.Disc1P) == 0)
-            t.writePlain(bill.discount1, t.full(c.Disc1) * periods);
-        else if (AquabillMain::value(c.Disc1P) == 1)
-            t.writePlain(bill.discount1, t.full(bill.subTotal) * (t.full(c.Disc1) / 100));
+    if (t.lead(tariff.discount1) != 0) {
+        if (tariff.discount1Percent == 0)
+            t.writePlain(bill.discount1, t.full(tariff.discount1) * periods);
+        else if (tariff.discount1Percent == 1)
+            t.writePlain(bill.discount1, t.full(bill.subTotal) * (t.full(tariff.discount1) / 100));
     }
     t.writePlain(bill.total, t.full(bill.subTotal) - t.full(bill.discount1));
-    BillStages stages;
-    stages.costBeforeTax = t.currencyText(t.full(bill.total));
+    bill.costBeforeTax = t.currencyText(t.full(bill.total));
 
     // The tax is taken from the unrounded total; the taxed total is money.
-    if (t.lead(c.VAT) != 0)
-        t.writePlain(bill.tax, t.full(bill.total) * (t.full(c.VAT) / 100));
-    t.writeCurrency(bill.total, t.full(bill.total) * ((t.lead(c.VAT) + 100) / 100));
-    stages.costBeforeDiscount2 = t.currencyText(t.full(bill.total));
+    if (t.lead(tariff.taxRate) != 0)
+        t.writePlain(bill.tax, t.full(bill.total) * (t.full(tariff.taxRate) / 100));
+    t.writeCurrency(bill.total, t.full(bill.total) * ((t.lead(tariff.taxRate) + 100) / 100));
+    bill.costBeforeDiscount2 = t.currencyText(t.full(bill.total));
 
-    if (t.lead(c.Disc2) != 0) {
-        if (AquabillMain::value(c.Disc2F) == 0)
-            t.writePlain(bill.discount2, t.full(c.Disc2) * periods);
-        else if (AquabillMain::value(c.Disc2F) == 1)
-            t.writePlain(bill.discount2, t.full(c.Disc2));
+    if (t.lead(tariff.discount2) != 0) {
+        if (tariff.discount2Fixed == 0)
+            t.writePlain(bill.discount2, t.full(tariff.discount2) * periods);
+        else if (tariff.discount2Fixed == 1)
+            t.writePlain(bill.discount2, t.full(tariff.discount2));
     }
     t.writePlain(bill.total, t.full(bill.total) - t.full(bill.discount2));
-    return stages;
 }
 
-calc::Bill::Negative showBillSigns(const BillBoxes &bill, const FieldTexts &texts)
+void showBillSigns(Bill &bill, const FieldTexts &texts)
 {
-    Bill::Negative negative;
-    negative.discount1 = showSign(bill.discount1, texts, true);
-    negative.discount2 = showSign(bill.discount2, texts, true);
-    negative.subTotal = showSign(bill.subTotal, texts, false);
-    negative.total = showSign(bill.total, texts, false);
-    return negative;
+    bill.negative.discount1 = showMagnitude(bill.discount1, texts);
+    bill.negative.discount2 = showMagnitude(bill.discount2, texts);
+    bill.negative.subTotal = showMagnitude(bill.subTotal, texts);
+    bill.negative.total = showMagnitude(bill.total, texts);
 }
 
 }  // namespace calc

@@ -1,4 +1,4 @@
-#include "calc/calc_steps.h"
+#include "calc/calculation.h"
 
 #include <algorithm>
 #include <cmath>

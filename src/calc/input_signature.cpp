@@ -1,22 +1,16 @@
-#include "app/aquabill_main.h"
-#include "calc/calc_steps.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include "calc/calculation.h"
 
 namespace calc {
 
-QString inputSignature(const AquabillMain &window)
+QString inputSignature(const Tariff &tariff, const Readings &readings, const QString &currencySymbol)
 {
-    const Controls &c = window.controls();
-    auto digit = [](const QCheckBox *box) { return QString::number(AquabillMain::value(box)); };
-    return c.Date1->text() + c.Date2->text() + c.NRead1->text() + c.NRead2->text() + c.Notes->toPlainText()
-           + c.BPoint->text() + c.CheapR->text() + c.NormalR1->text() + digit(c.VolUnits1)
-           + c.NormalR2->text() + c.PRate->text() + c.VAT->text() + c.SCharge->text()
-           + digit(c.Period) + window.CurrencySymbol + QStringLiteral("1") + c.Disc1->text() + QStringLiteral("2")
-           + c.Disc2->text()
-           + QStringLiteral("%") + digit(c.Disc1P) + QStringLiteral("%") + digit(c.Disc2F) + digit(c.NoHistory);
+    auto digit = [](Tick tick) { return QString::number(tick); };
+    return readings.date1 + readings.date2 + readings.reading1 + readings.reading2 + readings.notes
+           + tariff.sewageAllowance + tariff.sewageFixedCharge + tariff.waterVolumeCharge + digit(tariff.gallons)
+           + tariff.sewageVolumeCharge + tariff.predictionPeriods + tariff.taxRate + tariff.waterFixedCharge
+           + digit(tariff.monthly) + currencySymbol + QStringLiteral("1") + tariff.discount1 + QStringLiteral("2")
+           + tariff.discount2 + QStringLiteral("%") + digit(tariff.discount1Percent) + QStringLiteral("%")
+           + digit(tariff.discount2Fixed) + digit(tariff.noHistory);
 }
 
 }  // namespace calc
