@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-AquabillMain::AquabillMain(platform::Platform &platform, const QString &arguments, QWidget *parent)
+AquabillMain::AquabillMain(WindowPlatform &platform, const QString &arguments, QWidget *parent)
     : QWidget(parent), m_platform(platform), m_arguments(arguments)
 {
     setObjectName(QStringLiteral("AquabillMain"));

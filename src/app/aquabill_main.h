@@ -3,7 +3,7 @@
 #include "app/controls.h"
 #include "calc/context.h"
 #include "calc/results.h"
-#include "platform/platform.h"
+#include "app/window_platform.h"
 #include "records/log_streams.h"
 
 #include <QDate>
@@ -23,7 +23,7 @@ class AquabillMain : public QWidget {
     Q_OBJECT
 
 public:
-    AquabillMain(platform::Platform &platform, const QString &arguments, QWidget *parent = nullptr);
+    AquabillMain(WindowPlatform &platform, const QString &arguments, QWidget *parent = nullptr);
 
     // Runs the load handler, shows the window and activates it. False when the
     // program ended during start-up.
@@ -144,7 +144,7 @@ public:
     // locale's currency form does not begin with a symbol (then nothing).
     QString symbolPrefix() const;
 
-    platform::Platform &desktop() { return m_platform; }
+    WindowPlatform &desktop() { return m_platform; }
     QLocale locale() const { return m_platform.locale(); }
     // The year of the platform's clock: the last year a reading may be dated.
     int currentYear() const { return m_platform.now().date().year(); }
@@ -163,7 +163,7 @@ private:
     // program has ended and turns the end of the program into leaving the loop.
     void handle(const std::function<void()> &handler);
 
-    platform::Platform &m_platform;
+    WindowPlatform &m_platform;
     QString m_arguments;
     Controls c;
     bool m_ended = false;

@@ -7,8 +7,6 @@
 #include <memory>
 #include <optional>
 
-class QWidget;
-
 // Everything the desktop provides to the program goes through this one narrow
 // interface, so the window's commands can be driven and observed in tests.
 namespace platform {
@@ -86,8 +84,6 @@ public:
     // A named lock visible to the other processes of the same user. Returns
     // false when another live process holds the name already.
     virtual bool createNamedLock(const QString &name) = 0;
-
-    virtual void placeOnTop(QWidget *window, bool onTop) = 0;
 
     // Leaves the event loop with the given code once the program has ended.
     virtual void quit(int exitCode) = 0;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/platform.h"
+#include "app/window_platform.h"
 
 namespace platform {
 
 // The desktop as Qt provides it.
-class QtPlatform : public Platform {
+class QtPlatform : public WindowPlatform {
 public:
     Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
     QLocale locale() const override;
