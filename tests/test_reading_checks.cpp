@@ -144,8 +144,11 @@ void TestReadingChecks::settledForTheLogs()
     calc::Readings readings = readingsOf(typed);
     calc::settleReadings(readings, britain);
     QCOMPARE((QStringList{readings.date1, readings.reading1, readings.date2, readings.reading2}), settled);
-    readings.reading1 = u"1x"_s;
+    // A failure leaves the readings before it settled, as the error dump shows them.
+    readings.reading1 = u"5"_s;
+    readings.reading2 = u"1x"_s;
     QVERIFY_THROWS_EXCEPTION(RuntimeFailure, calc::settleReadings(readings, britain));
+    QCOMPARE(readings.reading1, u"5.0"_s);
 }
 
 QTEST_APPLESS_MAIN(TestReadingChecks)

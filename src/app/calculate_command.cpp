@@ -61,8 +61,12 @@ void AquabillMain::Calc_Click()
         StepCode = 103;
         const calc::Context context = calcContext();
         calc::Readings readings = boxes::readingsIn(c);
-        calc::settleReadings(readings, context);
-        boxes::show(c, readings);
+        {
+            // A reading settled before a failure is shown settled, as the
+            // error dump reports it.
+            const auto showReadings = qScopeGuard([&] { boxes::show(c, readings); });
+            calc::settleReadings(readings, context);
+        }
 
         const calc::Tariff tariff = boxes::tariffIn(c);
         InputSignature = calc::inputSignature(tariff, readings, CurrencySymbol);

@@ -26,7 +26,8 @@ QString sewagePairProblems(const Tariff &tariff, const QString &symbolPrefix);
 QString predictionReachProblem(const Tariff &tariff, const QDate &date1, const QDate &date2, const QLocale &locale);
 
 // The readings as they are calculated and stored: one decimal, and a date too
-// long for the logs' date columns in the eleven-character form.
+// long for the logs' date columns in the eleven-character form. Each is
+// settled in turn, so a failure leaves those before it settled.
 void settleReadings(Readings &readings, const Context &context);
 
 }  // namespace calc
