@@ -5,6 +5,7 @@
 #include "app/pictures.h"
 #include "core/version.h"
 #include "calc/dates.h"
+#include "core/messages.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -103,10 +104,7 @@ void AquabillMain::CheckFolder(const QString &folderName)
 {
     if (m_platform.folderExists(folderName + QStringLiteral("/")))
         return;
-    m_platform.message(QStringLiteral("The ") + folderName + QStringLiteral(" directory does not exist.\r\n")
-                           + QStringLiteral("To restore the ") + folderName + QStringLiteral(" directory\r\n")
-                           + QStringLiteral("reinstall the program.\r\n") + QStringLiteral("The program will now terminate."),
-                       QStringLiteral("Aquabill ") + folderName + QStringLiteral(" Directory Error"),
+    m_platform.message(messages::missingFolder(folderName), messages::missingFolderTitle(folderName),
                        platform::Buttons::Ok, platform::Icon::Critical);
     EndProgram(1);
 }

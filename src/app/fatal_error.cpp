@@ -1,6 +1,7 @@
 #include "app/aquabill_main.h"
 
 #include "app/failures.h"
+#include "core/messages.h"
 #include "core/version.h"
 #include "calc/dates.h"
 
@@ -59,9 +60,8 @@ void AquabillMain::FatalError(const QString &title, int stepCode)
         }
     }
 
-    desktop().message(QStringLiteral("Error Number ") + QString::number(stepCode) + crlf + QStringLiteral("A Fatal ") + title
-                          + QStringLiteral(" Has Occurred") + crlf + QStringLiteral("The Program Will Now Terminate"),
-                      QStringLiteral("Aquabill Fatal Error"), platform::Buttons::Ok, platform::Icon::Critical);
+    desktop().message(messages::fatalError(title, stepCode), messages::FatalErrorTitle, platform::Buttons::Ok,
+                      platform::Icon::Critical);
     EndProgram(2);
 }
 

@@ -3,6 +3,7 @@
 #include "app/aquabill_main.h"
 #include "calc/dates.h"
 #include "calc/numbers.h"
+#include "core/messages.h"
 #include "records/record_texts.h"
 
 #include <QBarCategoryAxis>
@@ -31,7 +32,6 @@ const QColor unusualColour(0xD0, 0x30, 0x20);
 const QColor unusualRow(0xFB, 0xDA, 0xD5);
 const QColor medianColour(0x33, 0x33, 0x33);
 
-const QString graphTitle = QStringLiteral("Aquabill Graph");
 
 // A chosen name without a suffix gets the one of the kind of file written.
 QString withSuffix(const QString &path, const QString &suffix)
@@ -58,12 +58,12 @@ void AquabillMain::Graph_Click()
     const std::optional<records::ReadingSummary> summary =
         records::summariseReadings(desktop(), records::logPath(HistoryFileName), locale(), frmGraph::Shown);
     if (!summary) {
-        desktop().message(QStringLiteral("Unable to read the history log ") + HistoryFileName + u'.',
-                          graphTitle, platform::Buttons::Ok, platform::Icon::Exclamation);
+        desktop().message(messages::historyUnreadable(HistoryFileName),
+                          messages::GraphTitle, platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
     if (summary->intervals == 0) {
-        desktop().message(QStringLiteral("Not enough saved meter readings to chart"), graphTitle,
+        desktop().message(messages::TooFewToChart, messages::GraphTitle,
                           platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
@@ -218,7 +218,7 @@ void frmGraph::buildTable(const records::ReadingSummary &summary)
 
 void frmGraph::reportFailure(const QString &text)
 {
-    m_main.desktop().message(text + records::crlf + QStringLiteral("This may be a permissions problem."), graphTitle,
+    m_main.desktop().message(text + records::crlf + messages::PermissionsHint, messages::GraphTitle,
                              platform::Buttons::Ok, platform::Icon::Exclamation);
 }
 
@@ -239,7 +239,7 @@ void frmGraph::Export_Click()
                          && file.commit();
     if (!written) {
         file.cancelWriting();
-        reportFailure(QStringLiteral("Unable to export the readings to ") + QDir::toNativeSeparators(path) + u'.');
+        reportFailure(messages::exportFailed(QDir::toNativeSeparators(path)));
     }
 }
 
@@ -273,6 +273,6 @@ void frmGraph::SavePicture_Click()
     }
     if (!(written && file.commit())) {
         file.cancelWriting();
-        reportFailure(QStringLiteral("Unable to save the picture to ") + QDir::toNativeSeparators(path) + u'.');
+        reportFailure(messages::pictureFailed(QDir::toNativeSeparators(path)));
     }
 }

@@ -1,6 +1,7 @@
 #include "app/aquabill_main.h"
 
 #include "app/about_window.h"
+#include "core/messages.h"
 #include "core/version.h"
 
 #include <QCheckBox>
@@ -33,7 +34,7 @@ void AquabillMain::Clear_Click()
     CheckSettings(true, true);
     c.Save->setEnabled(false);
     c.Date1->setFocus();
-    ShowStatus(QStringLiteral("Data Cleared"));
+    ShowStatus(messages::DataCleared);
 }
 
 void AquabillMain::Exit_Click() { EndProgram(0); }
@@ -58,18 +59,14 @@ void AquabillMain::Help1_Click()
     try {
         if (desktop().fileExists(helpFile)) {
             if (!desktop().openDocument(helpFile))
-                desktop().message(QStringLiteral("Unable to launch Browser."), QStringLiteral("Aquabill Error"),
-                                  platform::Buttons::Ok, platform::Icon::None);
+                desktop().message(messages::BrowserFailed, messages::ErrorTitle, platform::Buttons::Ok,
+                                  platform::Icon::None);
         } else {
-            desktop().message(QStringLiteral("The help file is either missing or\r\n"
-                                             "corrupted. Reinstall the program\r\n"
-                                             "to correct the error.\r\n"),
-                              QStringLiteral("Aquabill Help File Error"), platform::Buttons::Ok,
+            desktop().message(messages::HelpFileMissing, messages::HelpFileErrorTitle, platform::Buttons::Ok,
                               platform::Icon::Exclamation);
         }
     } catch (const std::exception &) {
-        desktop().message(QStringLiteral("Unable to opem the help file\r\nThis may be a permissions problem."),
-                          QStringLiteral("Aquabill Help File Error"), platform::Buttons::Ok,
+        desktop().message(messages::HelpFileUnreadable, messages::HelpFileErrorTitle, platform::Buttons::Ok,
                           platform::Icon::Exclamation);
     }
 }
@@ -96,12 +93,9 @@ void AquabillMain::OpenWebPage(const QString &path)
 {
     try {
         if (!desktop().openUrl(SiteBase + path))
-            desktop().message(QStringLiteral("Unable to launch Browser."), QStringLiteral("Aquabill Error"),
-                              platform::Buttons::Ok, platform::Icon::None);
+            desktop().message(messages::BrowserFailed, messages::ErrorTitle, platform::Buttons::Ok, platform::Icon::None);
     } catch (const std::exception &failure) {
-        // Failures here carry a description but no number of their own.
-        desktop().message(QStringLiteral("A program error has occured\r\nError Number: 0\r\nError description: ")
-                              + QString::fromStdString(failure.what()),
-                          QStringLiteral("Aquabill Error"), platform::Buttons::Ok, platform::Icon::None);
+        desktop().message(messages::programError(QString::fromStdString(failure.what())), messages::ErrorTitle,
+                          platform::Buttons::Ok, platform::Icon::None);
     }
 }

@@ -10,6 +10,44 @@ namespace messages {
 
 // --- Window ---
 
+inline QString missingFolder(const QString &folder)
+{
+    return QStringLiteral("The ") + folder + QStringLiteral(" directory does not exist.\r\n") + QStringLiteral("To restore the ")
+           + folder + QStringLiteral(" directory\r\n") + QStringLiteral("reinstall the program.\r\n")
+           + QStringLiteral("The program will now terminate.");
+}
+inline QString missingFolderTitle(const QString &folder)
+{
+    return QStringLiteral("Aquabill ") + folder + QStringLiteral(" Directory Error");
+}
+inline QString fatalError(const QString &title, int stepCode)
+{
+    return QStringLiteral("Error Number ") + QString::number(stepCode) + QStringLiteral("\r\nA Fatal ") + title
+           + QStringLiteral(" Has Occurred\r\nThe Program Will Now Terminate");
+}
+inline const QString FatalErrorTitle = QStringLiteral("Aquabill Fatal Error");
+inline const QString DataCleared = QStringLiteral("Data Cleared");
+inline const QString BrowserFailed = QStringLiteral("Unable to launch Browser.");
+inline const QString HelpFileMissing = QStringLiteral("The help file is either missing or\r\n"
+                                                      "corrupted. Reinstall the program\r\n"
+                                                      "to correct the error.\r\n");
+inline const QString HelpFileUnreadable = QStringLiteral("Unable to opem the help file\r\nThis may be a permissions problem.");
+inline const QString HelpFileErrorTitle = QStringLiteral("Aquabill Help File Error");
+// Failures here carry a description but no number of their own.
+inline QString programError(const QString &description)
+{
+    return QStringLiteral("A program error has occured\r\nError Number: 0\r\nError description: ") + description;
+}
+inline const QString GraphTitle = QStringLiteral("Aquabill Graph");
+inline const QString TooFewToChart = QStringLiteral("Not enough saved meter readings to chart");
+inline QString historyUnreadable(const QString &fileName)
+{
+    return QStringLiteral("Unable to read the history log ") + fileName + u'.';
+}
+inline QString exportFailed(const QString &path) { return QStringLiteral("Unable to export the readings to ") + path + u'.'; }
+inline QString pictureFailed(const QString &path) { return QStringLiteral("Unable to save the picture to ") + path + u'.'; }
+inline const QString PermissionsHint = QStringLiteral("This may be a permissions problem.");
+
 // --- Settings ---
 
 // --- Calculation ---
