@@ -83,10 +83,10 @@ private slots:
         QVERIFY(d.start());
         for (const char *box : {"AutoSave", "OnTop", "Period"})
             AquabillMain::setValue(d.find<QCheckBox>(box), 2);  // greyed, so Period is not monthly working either
-        d.window->StoredDisc1PT = "0.5";
-        d.window->StoredDisc2FT = "2.5";
-        d.window->StoredLogLevel = 1.5f;  // whole, unlike the others, which may be anything from 1 to 2
-        d.window->StoredVUnits = 0;
+        d.window->Stored.Disc1PT = "0.5";
+        d.window->Stored.Disc2FT = "2.5";
+        d.window->Stored.LogLevel = 1.5f;  // whole, unlike the others, which may be anything from 1 to 2
+        d.window->Stored.VUnits = 0;
         d.enter({"Disc1P", "NormalR1=$1.25", "NormalR2=20", "PRate=5", "SCharge=1.99", "CheapR=£100", "Disc1=35",
                  "Disc2=ten", "VAT=0.5", "BPoint=9.9", "Save_Defaults"});
         QCOMPARE(d.messages(), QStringList{
