@@ -177,29 +177,6 @@ private slots:
         QCOMPARE(settings::tickFor(stored, QLocale("de_DE")), tick);
         QCOMPARE(settings::tickFor(stored.toDouble()), tick);
     }
-
-    // The check may go by the stored options only when each lies from 1 to 2.
-    void readable_data()
-    {
-        QTest::addColumn<QStringList>("options");  // Disc1PT, Disc2FT, PSize, LogLevel, RunOnTop, VUnits
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("lowest") << QStringList{"1", "1", "1", "1", "1", "1"} << true;
-        QTest::newRow("highest, fractions") << QStringList{"2", "1.5", "2", "1.5", "2", "2"} << true;
-        QTest::newRow("Disc1PT beyond") << QStringList{"2.01", "1", "1", "1", "1", "1"} << false;
-        QTest::newRow("Disc2FT below") << QStringList{"1", "0.99", "1", "1", "1", "1"} << false;
-        QTest::newRow("PSize beyond") << QStringList{"1", "1", "2.5", "1", "1", "1"} << false;
-        QTest::newRow("LogLevel below") << QStringList{"1", "1", "1", "0.9", "1", "1"} << false;
-        QTest::newRow("RunOnTop beyond") << QStringList{"1", "1", "1", "1", "3", "1"} << false;
-        QTest::newRow("VUnits below") << QStringList{"1", "1", "1", "1", "1", "0"} << false;
-    }
-    void readable()
-    {
-        QFETCH(QStringList, options);
-        QFETCH(bool, readable);
-        const settings::StoredOptions stored{options[0], options[1], options[2], options[3].toFloat(),
-                                             options[4].toInt(), options[5].toInt()};
-        QCOMPARE(settings::storedOptionsReadable(stored), readable);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestConfigurationFile)

@@ -100,6 +100,7 @@ private slots:
         row("discount 2 of 99.01", "discount2=99.01", "Discount 2 must be either 0 or between 1 and 99\n");
         row("tax 1 and 50", "taxRate=50;discount2=1", "");
         row("tax 0.5", "taxRate=0.5", "VAT Rate must be between 0 and 50%\n");
+        row("tax 50.1", "taxRate=50.1", "VAT Rate must be between 0 and 50%\n");
         row("allowance 10", "sewageAllowance=10", "");
         row("allowance 100.1", "sewageAllowance=100.1", "Sewage Volume Allowance must be 0 or between 10 and 100\n");
         row("stored options at their bounds", "Disc1PT=2;Disc2FT=1.5;PSize=2;LogLevel=2;RunOnTop=2;VUnits=2", "");

@@ -4,7 +4,6 @@
 #include "core/version.h"
 #include "calc/dates.h"
 #include "calc/numbers.h"
-#include "settings/configuration_line.h"
 
 #include <QStringList>
 

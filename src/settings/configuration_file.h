@@ -2,11 +2,13 @@
 
 #include "calc/tariff.h"
 #include "platform/platform.h"
+#include "settings/configuration_line.h"
 #include "settings/stored_options.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <iterator>
 
 // The configuration file: the tariff and options Save Data stores, read back
 // at start-up and by Reset.
@@ -26,7 +28,7 @@ struct Configuration {
     QString echo;
     // Every key line counts, a repeated key too: the file is complete when
     // it has as many key lines as there are keys, and both sections.
-    int keysToFind = 15;
+    int keysToFind = int(std::size(ConfigurationKeys));
     int sectionsToFind = 2;
 
     bool complete() const { return keysToFind == 0 && sectionsToFind == 0; }
