@@ -40,8 +40,8 @@ private slots:
                      "?Disc2=Discount 2 ( 0 or between 1 and 99);?D2CostP=Total Discount 2");
         QTest::newRow("gallons, euro before the amount")
             << "en_IE" << items("TDays=183;TVCostP=€12.00;VolUnits1")
-            << items("TDays=183;TVCostP=€12.00;PendingMessage=stale;WVChargeL=/1000 Gal;SVChargeL=/1000 Gal;"
-                     "UDayL=Gal/Day:;VATH=VAT:;?TVCost=Total Cost (no VAT)");
+            << items("TDays=183;TVCostP=€12.00;PendingMessage=No Meter Readings To Calculate\n;WVChargeL=/1000 Gal;"
+                     "SVChargeL=/1000 Gal;UDayL=Gal/Day:;VATH=VAT:;?TVCost=Total Cost (no VAT)");
     }
     void windowFollowsTheModes()
     {
@@ -50,7 +50,7 @@ private slots:
         QFETCH(QStringList, expected);
         WindowDriver d{QLocale(locale)};
         QVERIFY(d.start());
-        d.window->PendingMessage = "stale";
+        d.click("Calc");  // with no readings, a problem is left pending
         for (const QString &step : steps) {
             if (step == "tidy")
                 d.window->TidyResults();

@@ -5,6 +5,7 @@
 #include "calc/results.h"
 #include "app/window_platform.h"
 #include "records/log_streams.h"
+#include "settings/stored_options.h"
 
 #include <QDate>
 #include <QList>
@@ -36,11 +37,11 @@ public:
     // Window-level variables, in the order the rest of the program knows them.
     int InhibitErrorCheck = 0;
     QString CurrencySymbol;
-    QString StoredDisc1PT, StoredDisc2FT;
+    // The options the configuration file stores (Stored.Disc1PT, Stored.RunOnTop, ...).
+    settings::StoredOptions Stored;
     int StepCode = 0;
     bool Loading = false;
     QString ConfigEcho;
-    float StoredLogLevel = 0;
     QString ResultsText;
     QString HistoryText;
     // True while HistoryText holds the entry of the calculation on screen.
@@ -49,13 +50,10 @@ public:
     QString HistoryFileName;
     QString InputSignature;
     QString LastCalcSignature;
-    QString StoredPSize;
     QString PendingMessage;
-    int StoredVUnits = 0;
     // The last calculation: its charging periods, the running totals the
     // report shows and the signs of the amounts shown as magnitudes.
     calc::Results LastResults;
-    int RunOnTopSetting = 1;
 
     // --- Application shell ---
     void Form_Load();
@@ -97,8 +95,6 @@ public:
     void Save_Defaults_Click();
     void Reset_Defaults_Click();
     void CheckSettings(bool stripSymbol, bool addSymbol);
-    // True when every option the configuration stores is one a box can show.
-    bool storedOptionsReadable() const;
     // The option boxes from the stored options, in the order they are stored.
     void applyStoredOptions();
     void RefreshResultCurrency();

@@ -116,7 +116,7 @@ frmGraph::frmGraph(AquabillMain &main, const records::ReadingSummary &summary)
 
 int frmGraph::run()
 {
-    if (m_main.RunOnTopSetting == 2)
+    if (m_main.Stored.RunOnTop == 2)
         m_main.desktop().placeOnTop(this, true);
     return exec();
 }

@@ -42,7 +42,7 @@ void AquabillMain::Exit_Click() { EndProgram(0); }
 void AquabillMain::OnTop_Click()
 {
     const bool onTop = value(c.OnTop) == 1;
-    RunOnTopSetting = onTop ? 2 : 1;
+    Stored.RunOnTop = onTop ? 2 : 1;
     desktop().placeOnTop(this, onTop);
 }
 

@@ -1,9 +1,9 @@
-#include "app/aquabill_main.h"
+#include "settings/result_currency.h"
 
 #include "core/runtime_failure.h"
 #include "calc/numbers.h"
 
-#include <QLineEdit>
+namespace settings {
 
 namespace {
 
@@ -34,38 +34,43 @@ QString dressedSigned(const QString &text, const QString &prefix)
     return dressed(text, prefix);
 }
 
+void redress(QString &text, const QString &prefix)
+{
+    if (text.size() >= 2)
+        text = dressedSigned(text, prefix);
+}
+
+void rewrite(QString &text, const QString &prefix, const QLocale &locale)
+{
+    const bool negative = text.startsWith(u'-');
+    if (negative)
+        text.remove(0, 1);
+    if (text.isEmpty())
+        return;
+    try {
+        text = numbers::currency(numbers::full(text, locale), locale);
+    } catch (const RuntimeFailure &) {
+        // An unreadable amount is shown as it stands.
+    }
+    text = dressed(text, prefix);
+    if (negative)
+        text.prepend(u'-');
+}
+
 }  // namespace
 
-void AquabillMain::RefreshResultCurrency()
+void dressResults(calc::Results &results, const QString &prefix, const QLocale &locale)
 {
-    const QString prefix = symbolPrefix();
-
-    // These already hold the currency form; only the symbol is brought up to date.
-    for (QLineEdit *box : {c.NR1Cost, c.NR1CostP, c.NR2Cost, c.NR2CostP, c.CRCost, c.CRCostP}) {
-        const QString text = box->text();
-        if (text.size() >= 2)
-            box->setText(dressedSigned(text, prefix));
+    if (results.predicted.discount2 == QStringLiteral("0"))
+        results.predicted.discount2.clear();
+    for (calc::Bill *bill : {&results.actual, &results.predicted}) {
+        for (QString *amount : {&bill->waterCost, &bill->sewageCost, &bill->sewageFixed})
+            redress(*amount, prefix);
+        for (QString *amount : {&bill->waterFixed, &bill->subTotal, &bill->discount1, &bill->discount2, &bill->tax,
+                                &bill->total})
+            rewrite(*amount, prefix, locale);
     }
-
-    const QLocale loc = locale();
-    for (QLineEdit *box : {c.TSCharge, c.TSChargeP, c.TCost, c.TCostP, c.D1Cost, c.D2Cost, c.D1CostP, c.D2CostP,
-                           c.VCost, c.VCostP, c.TVCost, c.TVCostP, c.CDay}) {
-        QString text = box->text();
-        if (box == c.D2CostP && text == QStringLiteral("0"))
-            text.clear();
-        const bool negative = text.startsWith(u'-');
-        if (negative)
-            text.remove(0, 1);
-        if (!text.isEmpty()) {
-            try {
-                text = numbers::currency(numbers::full(text, loc), loc);
-            } catch (const RuntimeFailure &) {
-                // An unreadable amount is shown as it stands.
-            }
-            text = dressed(text, prefix);
-            if (negative)
-                text.prepend(u'-');
-        }
-        box->setText(text);
-    }
+    rewrite(results.costPerDay, prefix, locale);
 }
+
+}  // namespace settings
