@@ -111,7 +111,7 @@ void AquabillMain::CheckFolder(const QString &folderName)
 
 void AquabillMain::Form_Load()
 {
-    guarded(QStringLiteral("Loading Error"), [&] {
+    guarded(messages::loadingErrorTitle, [&] {
         StepCode = 151;
         CheckFolder(QStringLiteral("Data"));
         CheckFolder(QStringLiteral("Help"));

@@ -37,7 +37,7 @@ void shadeBySign(QLineEdit *discount1, QLineEdit *discount2, QLineEdit *subTotal
 
 void AquabillMain::Calc_Click()
 {
-    guarded(QStringLiteral("Calculation Error"), [&] {
+    guarded(messages::calculationErrorTitle, [&] {
         StepCode = 101;
         PendingMessage.clear();
         CheckSettings(true, true);
@@ -51,7 +51,7 @@ void AquabillMain::Calc_Click()
             ClearActualResults();
             ClearPredictedResults();
             InputSignature.clear();
-            desktop().message(PendingMessage, messages::DataErrorTitle, platform::Buttons::Ok,
+            desktop().message(PendingMessage, messages::dataErrorTitle, platform::Buttons::Ok,
                               platform::Icon::Exclamation);
             return;
         }
@@ -73,8 +73,8 @@ void AquabillMain::Calc_Click()
         if (InputSignature == LastCalcSignature) {
             TidyResults();
             CheckSettings(true, true);
-            PendingMessage = messages::DataUnchanged;
-            desktop().message(messages::DataUnchangedBox, messages::ErrorTitle, platform::Buttons::Ok,
+            PendingMessage = messages::dataUnchanged;
+            desktop().message(messages::dataUnchangedBox, messages::errorTitle, platform::Buttons::Ok,
                               platform::Icon::Exclamation);
             return;
         }
@@ -111,7 +111,7 @@ void AquabillMain::Calc_Click()
 
 void AquabillMain::CheckReadings()
 {
-    guarded(QStringLiteral("Check Error"), [&] {
+    guarded(messages::checkErrorTitle, [&] {
         StepCode = 121;
         calc::Readings readings = boxes::readingsIn(c);
         PendingMessage += calc::readingProblems(readings, calcContext());

@@ -1,7 +1,7 @@
 #include "app/aquabill_main.h"
 
-#include "app/failures.h"
 #include "calc/numbers.h"
+#include "core/messages.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -22,7 +22,7 @@ bool vatMode(const QString &symbol)
 
 void AquabillMain::ClearReadings()
 {
-    guarded(QStringLiteral("Clear Error"), [&] {
+    guarded(messages::clearErrorTitle, [&] {
         StepCode = 211;
         for (QLineEdit *box : {c.Date1, c.Date2, c.NRead1, c.NRead2})
             box->clear();
@@ -32,7 +32,7 @@ void AquabillMain::ClearReadings()
 
 void AquabillMain::ClearActualResults()
 {
-    guarded(QStringLiteral("Clear Error"), [&] {
+    guarded(messages::clearErrorTitle, [&] {
         StepCode = 221;
         for (QLineEdit *box : {c.TDays, c.R1Units, c.R2Units, c.NR1Cost, c.NR2Cost, c.CDay, c.UDay, c.CRCost, c.TFCharge,
                                c.TCost, c.TVCost, c.TSCharge, c.VCost, c.D1Cost, c.D2Cost})
@@ -47,7 +47,7 @@ void AquabillMain::ClearActualResults()
 
 void AquabillMain::ClearPredictedResults()
 {
-    guarded(QStringLiteral("Clear Error"), [&] {
+    guarded(messages::clearErrorTitle, [&] {
         StepCode = 231;
         for (QLineEdit *box : {c.TDaysP, c.R1UnitsP, c.R2UnitsP, c.NR1CostP, c.NR2CostP, c.CRCostP, c.TFChargeP, c.TCostP,
                                c.TVCostP, c.TSChargeP, c.VCostP, c.D1CostP, c.D2CostP})

@@ -60,7 +60,7 @@ void AquabillMain::FatalError(const QString &title, int stepCode)
         }
     }
 
-    desktop().message(messages::fatalError(title, stepCode), messages::FatalErrorTitle, platform::Buttons::Ok,
+    desktop().message(messages::fatalError(title, stepCode), messages::fatalErrorTitle, platform::Buttons::Ok,
                       platform::Icon::Critical);
     EndProgram(2);
 }

@@ -59,11 +59,11 @@ void AquabillMain::Graph_Click()
         records::summariseReadings(desktop(), records::logPath(HistoryFileName), locale(), frmGraph::Shown);
     if (!summary) {
         desktop().message(messages::historyUnreadable(HistoryFileName),
-                          messages::GraphTitle, platform::Buttons::Ok, platform::Icon::Exclamation);
+                          messages::graphTitle, platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
     if (summary->intervals == 0) {
-        desktop().message(messages::TooFewToChart, messages::GraphTitle,
+        desktop().message(messages::tooFewToChart, messages::graphTitle,
                           platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
@@ -218,7 +218,7 @@ void frmGraph::buildTable(const records::ReadingSummary &summary)
 
 void frmGraph::reportFailure(const QString &text)
 {
-    m_main.desktop().message(text + records::crlf + messages::PermissionsHint, messages::GraphTitle,
+    m_main.desktop().message(text + records::crlf + messages::permissionsHint, messages::graphTitle,
                              platform::Buttons::Ok, platform::Icon::Exclamation);
 }
 

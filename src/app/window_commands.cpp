@@ -34,7 +34,7 @@ void AquabillMain::Clear_Click()
     CheckSettings(true, true);
     c.Save->setEnabled(false);
     c.Date1->setFocus();
-    ShowStatus(messages::DataCleared);
+    ShowStatus(messages::dataCleared);
 }
 
 void AquabillMain::Exit_Click() { EndProgram(0); }
@@ -59,14 +59,14 @@ void AquabillMain::Help1_Click()
     try {
         if (desktop().fileExists(helpFile)) {
             if (!desktop().openDocument(helpFile))
-                desktop().message(messages::BrowserFailed, messages::ErrorTitle, platform::Buttons::Ok,
+                desktop().message(messages::browserFailed, messages::errorTitle, platform::Buttons::Ok,
                                   platform::Icon::None);
         } else {
-            desktop().message(messages::HelpFileMissing, messages::HelpFileErrorTitle, platform::Buttons::Ok,
+            desktop().message(messages::helpFileMissing, messages::helpFileErrorTitle, platform::Buttons::Ok,
                               platform::Icon::Exclamation);
         }
     } catch (const std::exception &) {
-        desktop().message(messages::HelpFileUnreadable, messages::HelpFileErrorTitle, platform::Buttons::Ok,
+        desktop().message(messages::helpFileUnreadable, messages::helpFileErrorTitle, platform::Buttons::Ok,
                           platform::Icon::Exclamation);
     }
 }
@@ -93,9 +93,9 @@ void AquabillMain::OpenWebPage(const QString &path)
 {
     try {
         if (!desktop().openUrl(SiteBase + path))
-            desktop().message(messages::BrowserFailed, messages::ErrorTitle, platform::Buttons::Ok, platform::Icon::None);
+            desktop().message(messages::browserFailed, messages::errorTitle, platform::Buttons::Ok, platform::Icon::None);
     } catch (const std::exception &failure) {
-        desktop().message(messages::programError(QString::fromStdString(failure.what())), messages::ErrorTitle,
+        desktop().message(messages::programError(QString::fromStdString(failure.what())), messages::errorTitle,
                           platform::Buttons::Ok, platform::Icon::None);
     }
 }

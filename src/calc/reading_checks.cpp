@@ -36,11 +36,11 @@ QString readingProblems(Readings &readings, const Context &context)
         *reading = numbers::withDecimalPoint(*reading, locale);
     if (readings.date1.isEmpty() && readings.date2.isEmpty() && readings.reading1.isEmpty()
         && readings.reading2.isEmpty())
-        return problem(true, messages::NoReadings);
-    return problem(!context.readDate(readings.date1), messages::Date1Invalid)
-           + problem(!context.readDate(readings.date2), messages::Date2Invalid)
-           + problem(!readingWithin(readings.reading1, 1, 999900, locale), messages::Reading1Range)
-           + problem(!readingWithin(readings.reading2, 3, 999999, locale), messages::Reading2Range);
+        return problem(true, messages::noReadings);
+    return problem(!context.readDate(readings.date1), messages::date1Invalid)
+           + problem(!context.readDate(readings.date2), messages::date2Invalid)
+           + problem(!readingWithin(readings.reading1, 1, 999900, locale), messages::reading1Range)
+           + problem(!readingWithin(readings.reading2, 3, 999999, locale), messages::reading2Range);
 }
 
 std::pair<QDate, QDate> readingDates(const Readings &readings, const Context &context)
@@ -52,13 +52,13 @@ QString dateProblems(const QDate &date1, const QDate &date2, int currentYear)
 {
     return problem(!withinSupportedYears(date1, currentYear), messages::dateOutsideYears(1, currentYear))
            + problem(!withinSupportedYears(date2, currentYear), messages::dateOutsideYears(2, currentYear))
-           + problem(date1.daysTo(date2) < 3, messages::DatesTooClose);
+           + problem(date1.daysTo(date2) < 3, messages::datesTooClose);
 }
 
 QString readingRiseProblem(const Readings &readings)
 {
     return problem(numbers::leading(readings.reading2) - numbers::leading(readings.reading1) < 2,
-                   messages::ReadingRiseTooSmall);
+                   messages::readingRiseTooSmall);
 }
 
 QString sewagePairProblems(const Tariff &tariff, const QString &symbolPrefix)
@@ -70,8 +70,8 @@ QString sewagePairProblems(const Tariff &tariff, const QString &symbolPrefix)
     const bool dressed = !symbolPrefix.isEmpty() && sewage.startsWith(symbolPrefix);
     const double charge = numbers::leading(dressed ? sewage.mid(symbolPrefix.size()) : sewage);
     const double allowance = numbers::leading(tariff.sewageAllowance);
-    return problem(charge != 0 && allowance == 0, messages::AllowanceMissing)
-           + problem(charge == 0 && allowance != 0, messages::SewageChargeMissing);
+    return problem(charge != 0 && allowance == 0, messages::allowanceMissing)
+           + problem(charge == 0 && allowance != 0, messages::sewageChargeMissing);
 }
 
 QString predictionReachProblem(const Tariff &tariff, const QDate &date1, const QDate &date2, const QLocale &locale)
@@ -82,7 +82,7 @@ QString predictionReachProblem(const Tariff &tariff, const QDate &date1, const Q
     const double months = tariff.monthly == 1 ? length : length * 6;
     // A fractional month count is rounded as the prediction itself rounds it.
     const QDate end = dates::addMonths(date1, numbers::roundEven16(months));
-    return problem(end < date2, messages::PredictionTooShort);
+    return problem(end < date2, messages::predictionTooShort);
 }
 
 void settleReadings(Readings &readings, const Context &context)

@@ -10,6 +10,12 @@ namespace messages {
 
 // --- Window ---
 
+inline const QString errorTitle = QStringLiteral("Aquabill Error");
+// The titles of the fatal errors: "A Fatal Calculation Error Has Occurred".
+inline const QString loadingErrorTitle = QStringLiteral("Loading Error");
+inline const QString clearErrorTitle = QStringLiteral("Clear Error");
+inline const QString calculationErrorTitle = QStringLiteral("Calculation Error");
+
 inline QString missingFolder(const QString &folder)
 {
     return QStringLiteral("The ") + folder + QStringLiteral(" directory does not exist.\r\n") + QStringLiteral("To restore the ")
@@ -25,28 +31,28 @@ inline QString fatalError(const QString &title, int stepCode)
     return QStringLiteral("Error Number ") + QString::number(stepCode) + QStringLiteral("\r\nA Fatal ") + title
            + QStringLiteral(" Has Occurred\r\nThe Program Will Now Terminate");
 }
-inline const QString FatalErrorTitle = QStringLiteral("Aquabill Fatal Error");
-inline const QString DataCleared = QStringLiteral("Data Cleared");
-inline const QString BrowserFailed = QStringLiteral("Unable to launch Browser.");
-inline const QString HelpFileMissing = QStringLiteral("The help file is either missing or\r\n"
+inline const QString fatalErrorTitle = QStringLiteral("Aquabill Fatal Error");
+inline const QString dataCleared = QStringLiteral("Data Cleared");
+inline const QString browserFailed = QStringLiteral("Unable to launch Browser.");
+inline const QString helpFileMissing = QStringLiteral("The help file is either missing or\r\n"
                                                       "corrupted. Reinstall the program\r\n"
                                                       "to correct the error.\r\n");
-inline const QString HelpFileUnreadable = QStringLiteral("Unable to opem the help file\r\nThis may be a permissions problem.");
-inline const QString HelpFileErrorTitle = QStringLiteral("Aquabill Help File Error");
+inline const QString helpFileUnreadable = QStringLiteral("Unable to opem the help file\r\nThis may be a permissions problem.");
+inline const QString helpFileErrorTitle = QStringLiteral("Aquabill Help File Error");
 // Failures here carry a description but no number of their own.
 inline QString programError(const QString &description)
 {
     return QStringLiteral("A program error has occured\r\nError Number: 0\r\nError description: ") + description;
 }
-inline const QString GraphTitle = QStringLiteral("Aquabill Graph");
-inline const QString TooFewToChart = QStringLiteral("Not enough saved meter readings to chart");
+inline const QString graphTitle = QStringLiteral("Aquabill Graph");
+inline const QString tooFewToChart = QStringLiteral("Not enough saved meter readings to chart");
 inline QString historyUnreadable(const QString &fileName)
 {
     return QStringLiteral("Unable to read the history log ") + fileName + u'.';
 }
 inline QString exportFailed(const QString &path) { return QStringLiteral("Unable to export the readings to ") + path + u'.'; }
 inline QString pictureFailed(const QString &path) { return QStringLiteral("Unable to save the picture to ") + path + u'.'; }
-inline const QString PermissionsHint = QStringLiteral("This may be a permissions problem.");
+inline const QString permissionsHint = QStringLiteral("This may be a permissions problem.");
 
 // --- Settings ---
 
@@ -102,30 +108,28 @@ inline const QString sewageAllowanceOutOfRange =
 
 // --- Calculation ---
 
-inline const QString DataErrorTitle = QStringLiteral("Aquabill Data Error");
-inline const QString NoReadings = QStringLiteral("No Meter Readings To Calculate");
-inline const QString Date1Invalid = QStringLiteral("Date 1 must be a valid date");
-inline const QString Date2Invalid = QStringLiteral("Date 2 must be a valid date");
-inline const QString Reading1Range = QStringLiteral("Meter Reading 1 must be between 1 and 999900");
-inline const QString Reading2Range = QStringLiteral("Meter Reading 2 must be between 3 and 999999");
+inline const QString noReadings = QStringLiteral("No Meter Readings To Calculate");
+inline const QString date1Invalid = QStringLiteral("Date 1 must be a valid date");
+inline const QString date2Invalid = QStringLiteral("Date 2 must be a valid date");
+inline const QString reading1Range = QStringLiteral("Meter Reading 1 must be between 1 and 999900");
+inline const QString reading2Range = QStringLiteral("Meter Reading 2 must be between 3 and 999999");
 inline QString dateOutsideYears(int date, int lastYear)
 {
     return QStringLiteral("Date %1 must be between 1st Jan 2000 and 31st Dec %2").arg(date).arg(lastYear);
 }
-inline const QString DatesTooClose = QStringLiteral("Date 2 must be at least 3 days later than Date 1");
-inline const QString ReadingRiseTooSmall =
+inline const QString datesTooClose = QStringLiteral("Date 2 must be at least 3 days later than Date 1");
+inline const QString readingRiseTooSmall =
     QStringLiteral("Meter Reading 2 must be at least 2 greater than Meter Reading 1");
-inline const QString AllowanceMissing =
+inline const QString allowanceMissing =
     QStringLiteral("The Sewage Volume Allowance must be set if the Sewage Volume Charge is set");
-inline const QString SewageChargeMissing =
+inline const QString sewageChargeMissing =
     QStringLiteral("The Sewage Volume Charge must be set if the Sewage Volume Allowance is set");
-inline const QString PredictionTooShort =
+inline const QString predictionTooShort =
     QStringLiteral("Date 1 plus number months to predict forward must be greater than Date 2");
 // Kept apart from the refusal lines: the pending message says it for a later
 // Save, the box says it now.
-inline const QString DataUnchanged = QStringLiteral("The data has not changed since the last calculation\n");
-inline const QString DataUnchangedBox = QStringLiteral("The data has not changed\r\nsince the last calculation");
-inline const QString ErrorTitle = QStringLiteral("Aquabill Error");
+inline const QString dataUnchanged = QStringLiteral("The data has not changed since the last calculation\n");
+inline const QString dataUnchangedBox = QStringLiteral("The data has not changed\r\nsince the last calculation");
 
 // --- Records ---
 
