@@ -4,7 +4,7 @@
 #include "calc/context.h"
 #include "calc/results.h"
 #include "app/window_platform.h"
-#include "records/log_streams.h"
+#include "records/saved_entry.h"
 #include "settings/stored_options.h"
 
 #include <QDate>
@@ -115,18 +115,11 @@ public:
     void ViewL_Click();
     void FormatResultsReport();
     void FormatHistoryEntry();
-    void AppendHistoryHeading();
     void Get_Last_Click();
-    // The history log's count and its last line that holds a dated entry
-    // (index -1 when there is none, or no log); nothing when the log cannot be
-    // read. A missing log is reported when `reportMissing` is set.
-    struct SavedEntry {
-        records::LineCount log;
-        records::NumberedLine entry;
-    };
-    std::optional<SavedEntry> lastSavedEntry(bool reportMissing);
-    bool removeSavedEntry(const SavedEntry &saved);
-    bool isDatedEntry(const QString &line) const;
+    // The history log's last saved entry; nothing when the log cannot be
+    // read, no entry when there is no log. A missing log is reported when
+    // `reportMissing` is set.
+    std::optional<records::history::SavedEntry> lastSavedEntry(bool reportMissing);
     void Del_Last_Click();
     void Graph_Click();
     void Save_Click();

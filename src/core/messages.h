@@ -133,4 +133,83 @@ inline const QString dataUnchangedBox = QStringLiteral("The data has not changed
 
 // --- Records ---
 
+inline const QString logFileErrorTitle = QStringLiteral("Aquabill Log File Error");
+inline const QString historyLogErrorTitle = QStringLiteral("Aquabill History Log File Error");
+inline const QString resultsLogErrorTitle = QStringLiteral("Aquabill Results Log File Error");
+
+// Titled "Aquabill Results Log File Error" or "Aquabill History Log File Error".
+inline QString missingLogTitle(const QString &kind)
+{
+    return QStringLiteral("Aquabill ") + kind.left(1).toUpper() + kind.mid(1) + QStringLiteral(" Log File Error");
+}
+inline QString missingLog(const QString &kind, const QString &fileName)
+{
+    return QStringLiteral("The ") + kind + QStringLiteral(" log file is either missing\r\nor corrupted. Delete the log file \r\n")
+           + fileName + QStringLiteral(" if it exists and restart\r\nthe program.");
+}
+inline const QString logsNotCreated = QStringLiteral("Unable to create the log files.\r\nThis may be a permissions problem.");
+inline QString logNotWritten(const QString &kind, const QString &fileName)
+{
+    return QStringLiteral("Unable to write to the ") + kind + QStringLiteral(" log file ") + fileName
+           + QStringLiteral(".\r\nThis may be a permissions problem.");
+}
+inline QString logLocked(const QString &kind, const QString &fileName)
+{
+    return QStringLiteral("Unable to lock the ") + kind + QStringLiteral(" log file ") + fileName
+           + QStringLiteral(".\r\nAnother copy of the program is using it; nothing was written.");
+}
+inline const QString viewerNotStarted = QStringLiteral("Unable to run Notepad\r\nCheck that it exists and\r\nis working properly.");
+
+inline QString historyLogUnreadable(const QString &fileName)
+{
+    return QStringLiteral("Unable to opem the history log ") + fileName
+           + QStringLiteral(".\r\nThis may be a permissions problem.");
+}
+inline const QString dateTwoNotAfterLastSaved =
+    QStringLiteral("Meter Reading Date 2 must be later than the last Meter Reading date saved\n");
+inline const QString noReadingsToRestore = QStringLiteral("No Saved Meter Readings To Restore");
+inline const QString readingsRestored = QStringLiteral("Last Readings Restored");
+inline const QString noReadingsToDelete = QStringLiteral("No Saved Meter Readings To Delete");
+inline const QString deleteLastReadingTitle = QStringLiteral("Aquabill Modify History File");
+inline const QString deleteLastReading =
+    QStringLiteral("Are you sure you want to delete\r\nthe last saved meter reading?");
+inline const QString lastReadingDeleted = QStringLiteral("Last Saved Meter Reading Deleted");
+
+// The problems that stopped the save, then what was not saved.
+inline QString nothingSaved(const QString &problems, bool withHistory)
+{
+    return problems + QStringLiteral("No results ") + (withHistory ? QStringLiteral("or history ") : QString())
+           + QStringLiteral("data saved\n");
+}
+inline const QString saveErrorTitle = QStringLiteral("Aquabill Save Data Error");
+inline const QString saveWithoutHistoryTitle = QStringLiteral("Aquabill Save Data");
+inline const QString saveWithoutHistory =
+    QStringLiteral("No history data will be saved\r\nTo save history results click\r\n"
+                   "Cancel, reset the No History \r\ncheck box and click Save again");
+inline const QString noCalculationSaved = QStringLiteral("No Calculation Saved");
+inline const QString calculationSaved = QStringLiteral("Calculation Saved");
+inline const QString historyNotSaved = QStringLiteral("Results Saved, History Not Saved");
+inline const QString resultsNotSaved = QStringLiteral("History Saved, Results Not Saved");
+
+inline const QString logFolderMissingTitle = QStringLiteral("Aquabill Log Directory Error");
+inline const QString logFolderMissing =
+    QStringLiteral("The log directory does not exist.\r\nTo restore the log directory\r\n"
+                   "reinstall the program.\r\nThe program will now terminate.");
+inline const QString resultsLogMissing =
+    QStringLiteral("The results log file is either missing\r\nor corrupted. Delete the log file if\r\n"
+                   "it exists and restart the program.");
+inline const QString notArchived =
+    QStringLiteral("Unable to archive the results log file Aquabill.log.\r\nThis may be a permissions problem.");
+inline const QString archiveTitle = QStringLiteral("Archive Aquabill Results Log File");
+inline const QString archiveQuestion =
+    QStringLiteral("Do you want to archive the log file?\r\n"
+                   "To Archive the results log file and create a new one click Yes\r\n"
+                   "To Clear the results log file without archiving it click No\r\n"
+                   "Click Cancel to return");
+inline const QString nothingToArchive = QStringLiteral("There is no data to archive!\r\nResults log file not archived.");
+inline const QString clearLogTitle = QStringLiteral("Aquabill Create New Log File");
+inline const QString clearLog = QStringLiteral("Are you sure you want to create a new results log file?");
+inline const QString logArchived = QStringLiteral("Results Log File Archived");
+inline const QString logCleared = QStringLiteral("Results Log File Cleared");
+
 }  // namespace messages

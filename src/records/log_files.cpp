@@ -1,121 +1,53 @@
-#include "app/aquabill_main.h"
+#include "records/log_files.h"
 
-#include "calc/dates.h"
+#include "core/messages.h"
+#include "records/history_layout.h"
 #include "records/log_lock.h"
 #include "records/log_streams.h"
 #include "records/pending_entry.h"
 #include "records/record_texts.h"
 
-#include <QLabel>
-#include <functional>
+namespace records {
 
-using records::crlf;
-using records::logPath;
+QString newResultsLog(const QString &created) { return resultsTitleBlock(created) + crlf; }
 
-namespace {
-
-QString capitalised(const QString &word) { return word.left(1).toUpper() + word.mid(1); }
-
-void showLogFileError(platform::Platform &desktop, const QString &text)
+QString newHistoryLog(const QString &created, const QString &taxWord)
 {
-    desktop.message(text + crlf + QStringLiteral("This may be a permissions problem."),
-                    QStringLiteral("Aquabill Log File Error"), platform::Buttons::Ok, platform::Icon::Exclamation);
+    return historyTitleBlock(created) + crlf + history::headingLines(taxWord).join(crlf) + crlf;
 }
 
-}  // namespace
-
-void AquabillMain::CreateLogFiles()
+bool createUnlessPresent(platform::Platform &desktop, const QString &kind, const QString &fileName,
+                         const QString &content)
 {
-    CheckFolder(QStringLiteral("Log"));
-    const QString created = dates::ddMmmYyTime(desktop().now(), locale());
-
-    // Each log is written whole beside its final name, so a failed creation
-    // leaves no empty or half-titled log for later operations to trip over.
-    // Under the lock, so that a copy starting at the same moment cannot
-    // replace a log into which this one has already saved.
-    bool failed = false;
-    if (const auto lock = records::lockLog(desktop(), QStringLiteral("results"), ResultsFileName);
-        lock && !desktop().fileExists(logPath(ResultsFileName)))
-        failed |= !desktop().replaceFile(logPath(ResultsFileName), records::resultsTitleBlock(created) + crlf);
-    if (const auto lock = records::lockLog(desktop(), QStringLiteral("history"), HistoryFileName);
-        lock && !desktop().fileExists(logPath(HistoryFileName))) {
-        HistoryText = records::historyTitleBlock(created);
-        AppendHistoryHeading();
-        failed |= !desktop().replaceFile(logPath(HistoryFileName), HistoryText + crlf);
-    }
-    if (failed)
-        showLogFileError(desktop(), QStringLiteral("Unable to create the log files."));
+    const std::unique_ptr<platform::FileLock> lock = lockLog(desktop, kind, fileName);
+    if (!lock || desktop.fileExists(logPath(fileName)))
+        return true;
+    return desktop.replaceFile(logPath(fileName), content);
 }
 
-bool AquabillMain::CheckLogFile(const QString &kind, const QString &fileName)
-{
-    if (desktop().fileExists(logPath(fileName)))
-        return false;
-    ReportMissingLog(kind, fileName);
-    return true;
-}
-
-void AquabillMain::ReportMissingLog(const QString &kind, const QString &fileName)
-{
-    desktop().message(QStringLiteral("The ") + kind + QStringLiteral(" log file is either missing") + crlf
-                          + QStringLiteral("or corrupted. Delete the log file ") + crlf + fileName
-                          + QStringLiteral(" if it exists and restart") + crlf + QStringLiteral("the program."),
-                      QStringLiteral("Aquabill ") + capitalised(kind) + QStringLiteral(" Log File Error"),
-                      platform::Buttons::Ok, platform::Icon::Exclamation);
-}
-
-namespace {
-
-// The entry is made under the lock, so that it can fit the log as it is at
-// the moment of the append; nothing when the log cannot be read.
-bool appendEntry(AquabillMain &window, const QString &kind, const QString &fileName,
+bool appendEntry(platform::Platform &desktop, const QString &kind, const QString &fileName,
                  const std::function<std::optional<QString>()> &entry)
 {
-    window.CheckFolder(QStringLiteral("Log"));
-    if (window.CheckLogFile(kind, fileName))
-        return false;
-    const std::unique_ptr<platform::FileLock> lock = records::lockLog(window.desktop(), kind, fileName);
+    const std::unique_ptr<platform::FileLock> lock = lockLog(desktop, kind, fileName);
     if (!lock)
         return false;
     const std::optional<QString> text = entry();
-    if (text && window.desktop().appendLine(logPath(fileName), *text))
+    if (text && desktop.appendLine(logPath(fileName), *text))
         return true;
-    showLogFileError(window.desktop(),
-                     QStringLiteral("Unable to write to the ") + kind + QStringLiteral(" log file ") + fileName + u'.');
+    desktop.message(messages::logNotWritten(kind, fileName), messages::logFileErrorTitle, platform::Buttons::Ok,
+                    platform::Icon::Exclamation);
     return false;
 }
 
-void viewLog(AquabillMain &window, const QString &kind, const QString &fileName)
+bool appendHistoryEntry(platform::Platform &desktop, const QString &fileName, const QString &pending,
+                        const QString &taxWord)
 {
-    window.CheckFolder(QStringLiteral("Log"));
-    if (window.CheckLogFile(kind, fileName))
-        return;
-    if (!window.desktop().startViewer(logPath(fileName)))
-        window.desktop().message(QStringLiteral("Unable to run Notepad") + crlf + QStringLiteral("Check that it exists and")
-                                     + crlf + QStringLiteral("is working properly."),
-                                 QStringLiteral("Aquabill Log File Error"), platform::Buttons::Ok,
-                                 platform::Icon::Exclamation);
-}
-
-}  // namespace
-
-bool AquabillMain::WriteResultsLog()
-{
-    return appendEntry(*this, QStringLiteral("results"), ResultsFileName, [this] { return std::optional(ResultsText); });
-}
-
-bool AquabillMain::WriteHistoryLog()
-{
-    // Headings and the opening entry go where the log needs them now, whatever
-    // other copies have saved or removed since the entry was prepared.
-    return appendEntry(*this, QStringLiteral("history"), HistoryFileName, [this]() -> std::optional<QString> {
-        const std::optional<records::LineCount> log = records::countLines(desktop(), logPath(HistoryFileName));
+    return appendEntry(desktop, QStringLiteral("history"), fileName, [&]() -> std::optional<QString> {
+        const std::optional<LineCount> log = countLines(desktop, logPath(fileName));
         if (!log)
             return std::nullopt;
-        return records::history::laidOutFor(HistoryText, log->lines, c.VATH->text().left(3));
+        return history::laidOutFor(pending, log->lines, taxWord);
     });
 }
 
-void AquabillMain::ViewH_Click() { viewLog(*this, QStringLiteral("history"), HistoryFileName); }
-
-void AquabillMain::ViewL_Click() { viewLog(*this, QStringLiteral("results"), ResultsFileName); }
+}  // namespace records

@@ -1,5 +1,6 @@
 #include "records/log_lock.h"
 
+#include "core/messages.h"
 #include "records/record_texts.h"
 
 namespace records {
@@ -8,10 +9,8 @@ std::unique_ptr<platform::FileLock> lockLog(platform::Platform &desktop, const Q
 {
     std::unique_ptr<platform::FileLock> lock = desktop.lockFile(logPath(fileName));
     if (!lock)
-        desktop.message(QStringLiteral("Unable to lock the ") + kind + QStringLiteral(" log file ") + fileName
-                            + QStringLiteral(".") + crlf
-                            + QStringLiteral("Another copy of the program is using it; nothing was written."),
-                        QStringLiteral("Aquabill Log File Error"), platform::Buttons::Ok, platform::Icon::Exclamation);
+        desktop.message(messages::logLocked(kind, fileName), messages::logFileErrorTitle, platform::Buttons::Ok,
+                        platform::Icon::Exclamation);
     return lock;
 }
 

@@ -1,11 +1,30 @@
 #include "records/pending_entry.h"
 
-#include "records/history_layout.h"
 #include "records/record_texts.h"
 
 #include <QStringList>
 
 namespace records::history {
+
+namespace {
+
+// `entries` is the entry line, or the opening entry's line and the entry line.
+QString layOut(const QStringList &heading, const QStringList &entries, qint64 lines)
+{
+    QString text;
+    if (headingDueAt(lines))
+        text += crlf + heading.join(crlf) + crlf;
+    if (lines == HeaderLines && entries.size() == 2)
+        text += entries.first() + crlf;
+    return text + entries.last();
+}
+
+}  // namespace
+
+QString pendingText(const Entry &entry, const Entry &opening, qint64 lines, const QString &taxWord)
+{
+    return layOut(headingLines(taxWord), {entryLine(opening), entryLine(entry)}, lines);
+}
 
 QString laidOutFor(const QString &pending, qint64 lines, const QString &taxWord)
 {
@@ -18,13 +37,7 @@ QString laidOutFor(const QString &pending, qint64 lines, const QString &taxWord)
     }
     if (entries.size() > 2)
         return pending;
-
-    QString text;
-    if (headingDueAt(lines))
-        text += crlf + heading.join(crlf) + crlf;
-    if (lines == HeaderLines && entries.size() == 2)
-        text += entries.first() + crlf;
-    return text + entries.last();
+    return layOut(heading, entries, lines);
 }
 
 }  // namespace records::history

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "records/history_layout.h"
+
 #include <QString>
 
 namespace records::history {
+
+// The text a save appends to a log of `lines` lines for `entry`: the heading
+// block first where the log needs one, and the opening entry first when the
+// log holds no entry yet.
+QString pendingText(const Entry &entry, const Entry &opening, qint64 lines, const QString &taxWord);
 
 // The pending history text (an optional heading block, an optional opening
 // entry and the data entry, as the calculation laid them out for the log it
