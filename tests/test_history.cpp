@@ -1,6 +1,4 @@
 #include "support/window_driver.h"
-
-#include "records/history_layout.h"
 #include "support/history_log.h"
 
 #include <QDir>
@@ -48,17 +46,6 @@ private slots:
                           "         ,         ,  6 mth\r\n");
     }
 
-    // The heading block goes before the entry saved into a log of just its
-    // title, and at the start of each page.
-    void headingsAreDueAtTheTopOfEachPage()
-    {
-        QStringList due;
-        for (qint64 lines = 0; lines <= 130; ++lines)
-            if (records::history::headingDueAt(lines))
-                due << QString::number(lines);
-        QCOMPARE(due, (QStringList{"6", "9", "49", "89", "129"}));
-    }
-
     // At a full page a save repeats the headings before its entry, and Rem
     // Last takes them away with it.
     void headingsRepeatWhenAPageIsFull()
@@ -74,29 +61,6 @@ private slots:
         QCOMPARE(d->folder.read(history), logOf(49));
         const QStringList cleared = {"NRead1=", "Status=Last Saved Meter Reading Deleted", "Save=disabled"};
         QCOMPARE(d->state(cleared), cleared);
-    }
-
-    // Only the first entry of a page takes its headings with it.
-    void removalTakesHeadingsOnlyOffAPage_data()
-    {
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<int>("removed");
-        QTest::newRow("first page") << 40 << 1;
-        QTest::newRow("first entry of a page, under its headings") << 55 << 6;
-        QTest::newRow("second entry of a page") << 56 << 1;
-        QTest::newRow("first entry of the third page") << 95 << 6;
-    }
-
-    void removalTakesHeadingsOnlyOffAPage()
-    {
-        QFETCH(int, lines);
-        QFETCH(int, removed);
-        QByteArray log = logOf(std::min(lines, 49));
-        for (int line = 50; line <= lines; ++line)
-            log += (line - 50) % 40 < 5 ? QByteArray("heading\r\n") : QByteArray(" 09/01/2020,  1000.0\r\n");
-        d->folder.write(history, log);
-        d->click(u"Del_Last"_s);
-        QCOMPARE(d->folder.read(history).count('\n'), lines - removed);
     }
 
     // Nothing to remove asks nothing; a No or a failed cut leaves the log and the window alone.
@@ -140,20 +104,9 @@ private slots:
 
     // The last dated entry counts, whatever follows it: Get Last restores it, the
     // Date 2 check compares with it, and Rem Last removes it alone.
-    void linesAfterTheLastEntry_data()
-    {
-        QTest::addColumn<QByteArray>("after");
-        QTest::addColumn<QByteArray>("afterRemoval");
-        QTest::newRow("blank line") << QByteArray("\r\n") << QByteArray("\r\n");
-        QTest::newRow("junk line") << QByteArray("edited by hand\r\n") << QByteArray("edited by hand\r\n");
-        QTest::newRow("junk starting with digits") << QByteArray("2 junk\r\n\r\n") << QByteArray("2 junk\r\n\r\n");
-    }
-
     void linesAfterTheLastEntry()
     {
-        QFETCH(QByteArray, after);
-        QFETCH(QByteArray, afterRemoval);
-        const QByteArray last = " 10/01/2020,  1234.5\r\n";
+        const QByteArray last = " 10/01/2020,  1234.5\r\n", after = "2 junk\r\n\r\n";
         d->folder.write(history, logOf(20) + last + after);
         d->click(u"Get_Last"_s);
         QCOMPARE(d->state({"Date1", "NRead1"}), (QStringList{"Date1=10/01/2020", "NRead1=1234.5"}));
@@ -161,7 +114,7 @@ private slots:
         QCOMPARE(d->window->PendingMessage,
                  u"Meter Reading Date 2 must be later than the last Meter Reading date saved\n"_s);
         d->click(u"Del_Last"_s);
-        QCOMPARE(d->folder.read(history), logOf(20) + afterRemoval);
+        QCOMPARE(d->folder.read(history), logOf(20) + after);
         d->click(u"Get_Last"_s);
         QCOMPARE(d->state({"Date1", "NRead1"}), (QStringList{"Date1=09/01/2020", "NRead1=1000.0"}));
     }

@@ -70,8 +70,7 @@ private slots:
         QTest::addColumn<QStringList>("changes");  // typed after the bill
         QTest::addColumn<Edits>("edits");
         QTest::newRow("every line") << QStringList() << Edits{};
-        QTest::newRow("no prediction: the rule follows the actual part")
-            << QStringList{"PRate="} << Edits{{u"^\r\nCost Prediction(.*\r\n)*?Total Cost.*\r\n"_s, {}}};
+        // The units per day's caption comes from the window.
         QTest::newRow("gallons") << QStringList{"VolUnits1=1"} << Edits{{"Cubic Metre", "1000 Gallons"}, {"Litres", "Gal"}};
     }
 

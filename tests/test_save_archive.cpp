@@ -1,4 +1,5 @@
 #include "support/window_driver.h"
+#include "support/history_log.h"
 
 #include <QtTest>
 
@@ -18,53 +19,66 @@ class TestSaveArchive : public QObject {
     Q_OBJECT
 
 private slots:
+    // The log holds a reading of 1 June 2020; the calculation's Date 2 is
+    // 1 September unless a case types another.
     void save_data()
     {
-        QTest::addColumn<QString>("pending");
-        QTest::addColumn<QString>("noHistory");  // empty: unticked; else the answer to its question
+        QTest::addColumn<QStringList>("steps");    // before Save
+        QTest::addColumn<QString>("answer");       // to the question about no history
         QTest::addColumn<QString>("refused");
-        QTest::addColumn<QString>("message");  // the last one shown
+        QTest::addColumn<QString>("message");      // the last one shown
         QTest::addColumn<QString>("written");
-        QTest::addColumn<QString>("status");
-        const QString date2 = u"Meter Reading Date 2 must be later than the last Meter Reading date saved\n"_s;
+        QTest::addColumn<QString>("status");       // empty: as the calculation left it
+        QTest::addColumn<bool>("saveEnabled");
+        const QStringList calculated = {"AutoSave=0", "Date1=01/03/2020", "NRead1=1000", "Date2=01/09/2020", "NRead2=1200", "Calc"};
+        const QStringList withoutHistory = QStringList{"NoHistory=1"} + calculated;
         const QString ask = u"No history data will be saved\r\nTo save history results click\r\n"
                             "Cancel, reset the No History \r\ncheck box and click Save again"_s;
-        const QString refusal = u"Unable to write to the results log file Aquabill.log.\r\nThis may be a permissions problem."_s;
-        QTest::newRow("both written") << "" << "" << "" << "" << "results history" << "Calculation Saved";
-        QTest::newRow("pending") << date2 << "" << "" << date2 + u"No results or history data saved\n"_s << "" << "before";
-        QTest::newRow("no history, OK") << "" << "OK" << "" << ask << "results" << "Calculation Saved";
-        QTest::newRow("no history, Cancel") << "" << "Cancel" << "" << ask << "" << "No Calculation Saved";
-        QTest::newRow("results refused") << "" << "" << results << refusal << "history" << "History Saved, Results Not Saved";
-        QTest::newRow("nothing written") << "" << "OK" << results << refusal << "" << "No Calculation Saved";
+        const QString refusal = u"Unable to write to the %1 log file %2.\r\nThis may be a permissions problem."_s;
+        QTest::newRow("both written") << calculated << "" << "" << "" << "results history" << "Calculation Saved" << false;
+        QTest::newRow("date 2 not after the saved reading") << calculated + QStringList{"Date2=01/05/2020", "Calc"} << ""
+            << "" << u"Meter Reading Date 2 must be later than the last Meter Reading date saved\nNo results or history data saved\n"_s
+            << "" << "" << true;
+        QTest::newRow("no history, OK") << withoutHistory << "OK" << "" << ask << "results" << "Calculation Saved" << false;
+        QTest::newRow("no history, Cancel") << withoutHistory << "Cancel" << "" << ask << "" << "No Calculation Saved" << true;
+        QTest::newRow("results refused") << calculated << "" << results << refusal.arg(u"results"_s, u"Aquabill.log"_s)
+                                         << "history" << "History Saved, Results Not Saved" << false;
+        QTest::newRow("history refused") << calculated << "" << history << refusal.arg(u"history"_s, u"Aquabill_H.log"_s)
+                                         << "results" << "Results Saved, History Not Saved" << false;
+        QTest::newRow("nothing written") << withoutHistory << "OK" << results << refusal.arg(u"results"_s, u"Aquabill.log"_s)
+                                         << "" << "No Calculation Saved" << true;
         // Results cleared by an option box leave no entry to save, and nothing is written.
-        QTest::newRow("no calculation") << "" << "" << "" << "" << "" << "No Calculation Saved";
+        QTest::newRow("no calculation") << calculated + QStringList{"Period"} << "" << "" << "" << ""
+                                        << "No Calculation Saved" << false;
     }
 
     void save()
     {
-        QFETCH(QString, pending);
-        QFETCH(QString, noHistory);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, answer);
         QFETCH(QString, refused);
         QFETCH(QString, written);
+        QFETCH(QString, status);
         WindowDriver d;
         QVERIFY(d.start());
-        AquabillMain::setValue(d.find<QCheckBox>(u"NoHistory"_s), noHistory.isEmpty() ? 0 : 1);
-        d.platform.answerWith({noHistory == u"Cancel" ? Answer::Cancel : Answer::Ok});
+        d.folder.write(history, historylog::newLog + " 01/06/2020,  1000.0\r\n");
+        d.enter(steps);
+        d.platform.answerWith({answer == u"Cancel" ? Answer::Cancel : Answer::Ok});
         d.platform.failWritesTo(refused);
-        std::tie(d.window->ResultsText, d.window->HistoryText, d.window->PendingMessage) =
-            std::tuple(u"report"_s, u"entry"_s, pending);
-        d.window->HistoryEntryPending = QByteArray(QTest::currentDataTag()) != "no calculation";
-        d.window->ShowStatus(u"before"_s);
-        d.find<QPushButton>(u"Save"_s)->setEnabled(true);
+        d.find<QPushButton>(u"Save"_s)->setEnabled(true);  // as a calculation leaves it
+        const QString statusBefore = d.text(u"Status"_s);
         const QByteArray resultsBefore = d.folder.read(results), historyBefore = d.folder.read(history);
+        const qsizetype shownBefore = d.platform.shown.size();
 
         d.click(u"Save"_s);
-        QTEST(d.lastMessage().text, "message");
-        QCOMPARE(d.folder.read(results), resultsBefore + (written.contains(u"results") ? "report\r\n" : ""));
-        QCOMPARE(d.folder.read(history), historyBefore + (written.contains(u"history") ? "entry\r\n" : ""));
-        QTEST(d.text(u"Status"_s), "status");
+        QTEST(d.platform.shown.size() > shownBefore ? d.lastMessage().text : QString(), "message");
+        const QByteArray resultsAfter = d.folder.read(results), historyAfter = d.folder.read(history);
+        QVERIFY(resultsAfter.startsWith(resultsBefore) && historyAfter.startsWith(historyBefore));
+        QCOMPARE(resultsAfter.mid(resultsBefore.size()).contains("Total Cost"), written.contains(u"results"));
+        QCOMPARE(historyAfter.mid(historyBefore.size()).startsWith(" 01/09/2020,  1200.0, "), written.contains(u"history"));
+        QCOMPARE(d.text(u"Status"_s), status.isEmpty() ? statusBefore : status);
         // A retry cannot write twice, and there is nothing to retry without a calculation.
-        QCOMPARE(d.find<QPushButton>(u"Save"_s)->isEnabled(), written.isEmpty() && d.window->HistoryEntryPending);
+        QTEST(d.find<QPushButton>(u"Save"_s)->isEnabled(), "saveEnabled");
     }
 
     // Each archive of a day takes the next counter; the old log goes only once

@@ -66,7 +66,7 @@ private slots:
             ++count;
         }
         QCOMPARE(next, (QMap<QString, int>{{u"A"_s, entries}, {u"B"_s, entries}}));
-        QCOMPARE(folder.read(u"Log/Aquabill.log"_s).count("report "), 2 * entries);
+        QCOMPARE(folder.read(u"Log/Aquabill.log"_s).count("Cost To Date ("), 2 * entries);
     }
 };
 

@@ -52,9 +52,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < entries; ++i) {
         c.Date2->setText(name + u'-' + QString::number(i));
         c.NRead2->setText(QString::number(i));
-        window.PendingMessage.clear();
+        window.FormatResultsReport();
         window.FormatHistoryEntry();
-        window.ResultsText = QStringLiteral("report ") + c.Date2->text();
         window.SaveCalculation();
     }
     for (const ScriptedPlatform::Shown &shown : desktop.shown)

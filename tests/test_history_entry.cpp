@@ -1,0 +1,111 @@
+#include "records/history_entry.h"
+#include "records/pending_entry.h"
+#include "support/history_log.h"
+
+#include <QtTest>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Change = std::function<void(calc::Tariff &, calc::Readings &)>;
+
+// The worked example's tariff as the boxes show it after a calculation.
+calc::Tariff workedTariff()
+{
+    calc::Tariff tariff{u"£1.5432"_s, u"£38.50"_s, u"£2.1034"_s, u"£42.75"_s, u"95.0"_s, u"17.5"_s, u"5.00"_s, u"£10.00"_s, u"2"_s};
+    tariff.discount1Percent = 1;
+    tariff.discount2Fixed = 1;
+    return tariff;
+}
+
+const calc::Readings workedReadings{u"01/03/2019"_s, u"1234.0"_s, u"01/09/2019"_s, u"1290.5"_s, {}};
+const QString workedEntry = u" 01/09/2019,  1290.5, £1.5432,  £38.50, £2.1034,  £42.75,  95.0%, 17.5%,    5.00%, F £10.00,  6 mth"_s;
+const QString openingEntry = u" 01/03/2019,  1234.0,        ,        ,        ,        ,       ,      ,         ,         ,       "_s;
+
+}  // namespace
+
+// The history log's entry for a calculation and where it goes in the log.
+class TestHistoryEntry : public QObject {
+    Q_OBJECT
+
+private slots:
+    void entryLine_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("worked example") << u"en_GB"_s << Change([](auto &, auto &) {}) << workedEntry;
+        QTest::newRow("no tax, no discounts") << u"en_GB"_s << Change([](calc::Tariff &t, auto &) {
+            t.taxRate = t.discount1 = t.discount2 = {};
+            t.discount2Fixed = 0;
+        }) << u" 01/09/2019,  1290.5, £1.5432,  £38.50, £2.1034,  £42.75,  95.0%,      ,         ,         ,  6 mth"_s;
+        QTest::newRow("monthly, discounts as amounts") << u"en_GB"_s << Change([](calc::Tariff &t, auto &) {
+            t.monthly = 1;
+            t.discount1Percent = t.discount2Fixed = 0;
+        }) << u" 01/09/2019,  1290.5, £1.5432,  £38.50, £2.1034,  £42.75,  95.0%, 17.5%,     5.00,   £10.00,  1 mth"_s;
+        // A greyed tick box is an option no box can show, not a ticked one.
+        QTest::newRow("greyed options") << u"en_GB"_s << Change([](calc::Tariff &t, auto &) {
+            t.monthly = t.discount1Percent = t.discount2Fixed = 2;
+        }) << u" 01/09/2019,  1290.5, £1.5432,  £38.50, £2.1034,  £42.75,  95.0%, 17.5%,     5.00,   £10.00,  6 mth"_s;
+        QTest::newRow("no allowance") << u"en_GB"_s << Change([](calc::Tariff &t, auto &) { t.sewageAllowance = {}; })
+            << u" 01/09/2019,  1290.5, £1.5432,  £38.50, £2.1034,  £42.75,       , 17.5%,    5.00%, F £10.00,  6 mth"_s;
+        QTest::newRow("six-figure reading kept whole") << u"en_GB"_s
+            << Change([](auto &, calc::Readings &r) { r.reading2 = u"123456.7"_s; })
+            << u" 01/09/2019, 123456.7, £1.5432,  £38.50, £2.1034,  £42.75,  95.0%, 17.5%,    5.00%, F £10.00,  6 mth"_s;
+        QTest::newRow("long date in its eleven-character form") << u"hu_HU"_s
+            << Change([](auto &, calc::Readings &r) { r.date2 = u"2019. 09. 15."_s; })
+            << u"15-sze-2019,  1290.5, £1.5432,  £38.50, £2.1034,  £42.75,  95.0%, 17.5%,    5.00%, F £10.00,  6 mth"_s;
+        QTest::newRow("long text that is no date, as typed") << u"en_GB"_s
+            << Change([](auto &, calc::Readings &r) { r.date2 = u"not a date at all"_s; })
+            << u"not a date at all,  1290.5, £1.5432,  £38.50, £2.1034,  £42.75,  95.0%, 17.5%,    5.00%, F £10.00,  6 mth"_s;
+    }
+
+    void entryLine()
+    {
+        QFETCH(QString, locale);
+        QFETCH(Change, change);
+        calc::Tariff tariff = workedTariff();
+        calc::Readings readings = workedReadings;
+        change(tariff, readings);
+        QTEST(records::history::entryLine(records::history::entryFor(tariff, readings, QLocale(locale), 2026)), "line");
+    }
+
+    // What a save appends to a log of so many lines: the headings at the top
+    // of each page, the opening reading into a log that holds none yet.
+    void pendingText_data()
+    {
+        QTest::addColumn<qint64>("lines");
+        QTest::addColumn<QString>("parts");  // H headings, O opening entry, E entry
+        QTest::newRow("title block alone") << qint64(6) << u"HE"_s;
+        QTest::newRow("title block and an empty line") << qint64(9) << u"HE"_s;
+        QTest::newRow("new log") << qint64(11) << u"OE"_s;
+        QTest::newRow("one entry") << qint64(12) << u"E"_s;
+        QTest::newRow("first page one short of full") << qint64(48) << u"E"_s;
+        QTest::newRow("first page full") << qint64(49) << u"HE"_s;
+        QTest::newRow("under the second page's headings") << qint64(54) << u"E"_s;
+        QTest::newRow("second page full") << qint64(89) << u"HE"_s;
+        QTest::newRow("third page full") << qint64(129) << u"HE"_s;
+    }
+
+    void pendingText()
+    {
+        QFETCH(qint64, lines);
+        QFETCH(QString, parts);
+        const QString headings = QString::fromLatin1(historylog::headings);
+        QString expected;
+        for (const QChar part : parts)
+            expected += part == u'H' ? headings : part == u'O' ? openingEntry + u"\r\n"_s : workedEntry;
+        const QLocale locale(u"en_GB"_s);
+        namespace history = records::history;
+        const QString text = history::pendingText(history::entryFor(workedTariff(), workedReadings, locale, 2026),
+                                                  history::openingEntryFor(workedReadings, locale, 2026), lines, u"VAT"_s);
+        QCOMPARE(text, expected);
+        // Laid out again for the log it was made for, it stays as it is.
+        QCOMPARE(history::laidOutFor(text, lines, u"Tax"_s), expected);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestHistoryEntry)
+#include "test_history_entry.moc"
