@@ -86,7 +86,6 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<bool>("refused");
         QTest::newRow("same day") << QStringList{"Date2=09/01/2020"} << true;
-        QTest::newRow("next day") << QStringList{"Date2=10/01/2020"} << false;
         QTest::newRow("same day, no history") << QStringList{"Date2=09/01/2020", "NoHistory=1"} << false;
     }
 

@@ -71,7 +71,7 @@ private slots:
         const std::optional<history::SavedReading> reading = history::savedReading(saved.entry, locale, 2026);
         QCOMPARE(reading ? reading->date.toString(Qt::ISODate) + u' ' + reading->reading : QString(), restored);
         QCOMPARE(history::followsSavedEntry(u"10/01/2020"_s, saved.entry, locale, 2026), takesTenthOfJanuary);
-        QVERIFY(history::followsSavedEntry(u"12/01/2020"_s, saved.entry, locale, 2026));
+        QVERIFY(history::followsSavedEntry(u"12/01/2020"_s, saved.entry, locale, 2026));  // after every entry
 
         if (saved.holdsReading())
             QVERIFY(history::removeSavedEntry(desktop, fileName, saved));

@@ -9,7 +9,6 @@
 #include "records/pending_entry.h"
 #include "records/record_texts.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
