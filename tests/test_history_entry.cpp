@@ -69,7 +69,7 @@ private slots:
         calc::Tariff tariff = workedTariff();
         calc::Readings readings = workedReadings;
         change(tariff, readings);
-        QTEST(records::history::entryLine(records::history::entryFor(tariff, readings, QLocale(locale), 2026)), "line");
+        QTEST(records::history::entryLine(records::history::entryFor(tariff, readings, {QLocale(locale), 2026})), "line");
     }
 
     // What a save appends to a log of so many lines: the headings at the top
@@ -97,10 +97,10 @@ private slots:
         QString expected;
         for (const QChar part : parts)
             expected += part == u'H' ? headings : part == u'O' ? openingEntry + u"\r\n"_s : workedEntry;
-        const QLocale locale(u"en_GB"_s);
+        const calc::Context context{QLocale(u"en_GB"_s), 2026};
         namespace history = records::history;
-        const QString text = history::pendingText(history::entryFor(workedTariff(), workedReadings, locale, 2026),
-                                                  history::openingEntryFor(workedReadings, locale, 2026), lines, u"VAT"_s);
+        const QString text = history::pendingText(history::entryFor(workedTariff(), workedReadings, context),
+                                                  history::openingEntryFor(workedReadings, context), lines, u"VAT"_s);
         QCOMPARE(text, expected);
         // Laid out again for the log it was made for, it stays as it is.
         QCOMPARE(history::laidOutFor(text, lines, u"Tax"_s), expected);

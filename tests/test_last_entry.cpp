@@ -64,14 +64,14 @@ private slots:
         QFETCH(QByteArray, afterRemoval);
         const QString fileName = u"Aquabill_H.log"_s;
         folder.write(historylog::path, log);
-        const QLocale locale(u"en_GB"_s);
+        const calc::Context context{QLocale(u"en_GB"_s), 2026};
         const history::SavedEntry saved = history::lastSavedEntry(desktop, fileName).value();
         QCOMPARE(saved.holdsReading(), log != historylog::newLog);
 
-        const std::optional<history::SavedReading> reading = history::savedReading(saved.entry, locale, 2026);
+        const std::optional<history::SavedReading> reading = history::savedReading(saved.entry, context);
         QCOMPARE(reading ? reading->date.toString(Qt::ISODate) + u' ' + reading->reading : QString(), restored);
-        QCOMPARE(history::followsSavedEntry(u"10/01/2020"_s, saved.entry, locale, 2026), takesTenthOfJanuary);
-        QVERIFY(history::followsSavedEntry(u"12/01/2020"_s, saved.entry, locale, 2026));  // after every entry
+        QCOMPARE(history::followsSavedEntry(u"10/01/2020"_s, saved.entry, context), takesTenthOfJanuary);
+        QVERIFY(history::followsSavedEntry(u"12/01/2020"_s, saved.entry, context));  // after every entry
 
         if (saved.holdsReading())
             QVERIFY(history::removeSavedEntry(desktop, fileName, saved));

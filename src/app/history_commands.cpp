@@ -20,7 +20,7 @@ namespace {
 
 void showHistoryFileError(AquabillMain &window)
 {
-    window.desktop().message(messages::historyLogUnreadable(window.HistoryFileName), messages::historyLogErrorTitle,
+    window.desktop().message(messages::historyLogNotOpened(window.HistoryFileName), messages::historyLogErrorTitle,
                              platform::Buttons::Ok, platform::Icon::Exclamation);
 }
 
@@ -28,7 +28,7 @@ void showHistoryFileError(AquabillMain &window)
 
 void AquabillMain::FormatHistoryEntry()
 {
-    guarded(QStringLiteral("Format Log Error"), [&] {
+    guarded(messages::formatLogErrorTitle, [&] {
         StepCode = 252;
         const calc::Tariff tariff = boxes::tariffIn(c);
         const calc::Readings readings = boxes::readingsIn(c);
@@ -43,13 +43,13 @@ void AquabillMain::FormatHistoryEntry()
         }
 
         StepCode = 253;
-        if (tariff.noHistory == 0 && !history::followsSavedEntry(readings.date2, last->entry, locale(), currentYear()))
+        if (tariff.noHistory == 0 && !history::followsSavedEntry(readings.date2, last->entry, calcContext()))
             PendingMessage += messages::dateTwoNotAfterLastSaved;
         if (!PendingMessage.isEmpty())
             return;
-        HistoryText = history::pendingText(history::entryFor(tariff, readings, locale(), currentYear()),
-                                           history::openingEntryFor(readings, locale(), currentYear()),
-                                           last->log.lines, boxes::taxWord(c));
+        HistoryText = history::pendingText(history::entryFor(tariff, readings, calcContext()),
+                                           history::openingEntryFor(readings, calcContext()), last->log.lines,
+                                           boxes::taxWord(c));
         HistoryEntryPending = true;
     });
 }
@@ -72,7 +72,7 @@ void AquabillMain::Get_Last_Click()
             showHistoryFileError(*this);
             return;
         }
-        const std::optional<history::SavedReading> saved = history::savedReading(last->entry, locale(), currentYear());
+        const std::optional<history::SavedReading> saved = history::savedReading(last->entry, calcContext());
         if (!saved) {
             c.Status->setText(messages::noReadingsToRestore);
             c.Date1->setFocus();

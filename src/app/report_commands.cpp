@@ -2,6 +2,7 @@
 
 #include "app/box_texts.h"
 #include "app/record_captions.h"
+#include "core/messages.h"
 #include "calc/dates.h"
 #include "records/results_report.h"
 
@@ -9,7 +10,7 @@
 
 void AquabillMain::FormatResultsReport()
 {
-    guarded(QStringLiteral("Save Log Error"), [&] {
+    guarded(messages::saveLogErrorTitle, [&] {
         StepCode = 241;
         const calc::Tariff tariff = boxes::tariffIn(c);
         const calc::Readings readings = boxes::readingsIn(c);

@@ -133,6 +133,10 @@ inline const QString dataUnchangedBox = QStringLiteral("The data has not changed
 
 // --- Records ---
 
+// The titles of the fatal errors: "A Fatal Save Log Error Has Occurred".
+inline const QString saveLogErrorTitle = QStringLiteral("Save Log Error");
+inline const QString formatLogErrorTitle = QStringLiteral("Format Log Error");
+
 inline const QString logFileErrorTitle = QStringLiteral("Aquabill Log File Error");
 inline const QString historyLogErrorTitle = QStringLiteral("Aquabill History Log File Error");
 inline const QString resultsLogErrorTitle = QStringLiteral("Aquabill Results Log File Error");
@@ -160,7 +164,7 @@ inline QString logLocked(const QString &kind, const QString &fileName)
 }
 inline const QString viewerNotStarted = QStringLiteral("Unable to run Notepad\r\nCheck that it exists and\r\nis working properly.");
 
-inline QString historyLogUnreadable(const QString &fileName)
+inline QString historyLogNotOpened(const QString &fileName)
 {
     return QStringLiteral("Unable to opem the history log ") + fileName
            + QStringLiteral(".\r\nThis may be a permissions problem.");

@@ -7,11 +7,11 @@ namespace records::history {
 namespace {
 
 // A date too long for its column is stored in the eleven-character form.
-QString storedDate(const QString &text, const QLocale &locale, int currentYear)
+QString storedDate(const QString &text, const calc::Context &context)
 {
     if (text.size() > 11) {
-        if (const std::optional<QDate> date = dates::parse(text, locale, currentYear))
-            return dates::ddMmmYyyy(*date, locale);
+        if (const std::optional<QDate> date = context.readDate(text))
+            return dates::ddMmmYyyy(*date, context.locale);
     }
     return text;
 }
@@ -23,10 +23,10 @@ QString markedWhenPresent(const QString &value, const QString &mark)
 
 }  // namespace
 
-Entry entryFor(const calc::Tariff &tariff, const calc::Readings &readings, const QLocale &locale, int currentYear)
+Entry entryFor(const calc::Tariff &tariff, const calc::Readings &readings, const calc::Context &context)
 {
     Entry entry;
-    entry.date = storedDate(readings.date2, locale, currentYear);
+    entry.date = storedDate(readings.date2, context);
     entry.reading = readings.reading2;
     entry.waterVolume = tariff.waterVolumeCharge;
     entry.waterFixed = tariff.waterFixedCharge;
@@ -45,10 +45,10 @@ Entry entryFor(const calc::Tariff &tariff, const calc::Readings &readings, const
     return entry;
 }
 
-Entry openingEntryFor(const calc::Readings &readings, const QLocale &locale, int currentYear)
+Entry openingEntryFor(const calc::Readings &readings, const calc::Context &context)
 {
     Entry opening;
-    opening.date = storedDate(readings.date1, locale, currentYear);
+    opening.date = storedDate(readings.date1, context);
     opening.reading = readings.reading1;
     return opening;
 }

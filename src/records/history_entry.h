@@ -1,19 +1,18 @@
 #pragma once
 
+#include "calc/context.h"
 #include "calc/tariff.h"
 #include "records/history_layout.h"
-
-#include <QLocale>
 
 // The history log's entry for a calculation, its columns as the window's
 // boxes hold them.
 namespace records::history {
 
 // The second reading with the tariff it was charged at.
-Entry entryFor(const calc::Tariff &tariff, const calc::Readings &readings, const QLocale &locale, int currentYear);
+Entry entryFor(const calc::Tariff &tariff, const calc::Readings &readings, const calc::Context &context);
 
 // The first reading alone, the other columns blank: the reading a new log
 // starts from.
-Entry openingEntryFor(const calc::Readings &readings, const QLocale &locale, int currentYear);
+Entry openingEntryFor(const calc::Readings &readings, const calc::Context &context);
 
 }  // namespace records::history

@@ -1,15 +1,18 @@
 #include "records/saved_entry.h"
 
-#include "calc/dates.h"
 #include "calc/numbers.h"
 #include "records/record_texts.h"
 
 namespace records::history {
 
-bool isDatedEntry(const QString &line, const QLocale &locale, int currentYear)
+namespace {
+
+bool isDatedEntry(const QString &line, const calc::Context &context)
 {
-    return dates::parse(dateField(line), locale, currentYear).has_value();
+    return context.readDate(dateField(line)).has_value();
 }
+
+}  // namespace
 
 std::optional<SavedEntry> lastSavedEntry(platform::Platform &desktop, const QString &fileName)
 {
@@ -19,26 +22,25 @@ std::optional<SavedEntry> lastSavedEntry(platform::Platform &desktop, const QStr
     if (!counted)
         return std::nullopt;
     saved.log = *counted;
-    const QLocale locale = desktop.locale();
-    const int currentYear = desktop.now().date().year();
-    const std::optional<NumberedLine> entry = lastLineWhere(
-        desktop, path, saved.log, [&](const QString &line) { return isDatedEntry(line, locale, currentYear); });
+    const calc::Context context{desktop.locale(), desktop.now().date().year()};
+    const std::optional<NumberedLine> entry =
+        lastLineWhere(desktop, path, saved.log, [&](const QString &line) { return isDatedEntry(line, context); });
     if (!entry)
         return std::nullopt;
     saved.entry = *entry;
     return saved;
 }
 
-bool followsSavedEntry(const QString &date, const NumberedLine &saved, const QLocale &locale, int currentYear)
+bool followsSavedEntry(const QString &date, const NumberedLine &saved, const calc::Context &context)
 {
-    const std::optional<QDate> last = dates::parse(dateField(saved.text), locale, currentYear);
-    const std::optional<QDate> next = dates::parse(date, locale, currentYear);
+    const std::optional<QDate> last = context.readDate(dateField(saved.text));
+    const std::optional<QDate> next = context.readDate(date);
     return !last || !next || next->daysTo(*last) < 0;
 }
 
-std::optional<SavedReading> savedReading(const NumberedLine &entry, const QLocale &locale, int currentYear)
+std::optional<SavedReading> savedReading(const NumberedLine &entry, const calc::Context &context)
 {
-    const std::optional<QDate> date = dates::parse(dateField(entry.text), locale, currentYear);
+    const std::optional<QDate> date = context.readDate(dateField(entry.text));
     const QString reading = readingField(entry.text);
     if (!date || numbers::leading(reading) < 1)
         return std::nullopt;

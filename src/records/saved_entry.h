@@ -1,11 +1,11 @@
 #pragma once
 
+#include "calc/context.h"
 #include "platform/platform.h"
 #include "records/history_layout.h"
 #include "records/log_streams.h"
 
 #include <QDate>
-#include <QLocale>
 #include <QString>
 #include <optional>
 
@@ -13,11 +13,8 @@
 // taking it away again.
 namespace records::history {
 
-// A line whose first field reads as a date holds a saved entry.
-bool isDatedEntry(const QString &line, const QLocale &locale, int currentYear);
-
-// The history log's count and its last line that holds a dated entry (index
-// -1 when there is none, or no log).
+// The history log's count and its last line that holds a dated entry, one
+// whose first field reads as a date (index -1 when there is none, or no log).
 struct SavedEntry {
     LineCount log;
     NumberedLine entry;
@@ -31,7 +28,7 @@ std::optional<SavedEntry> lastSavedEntry(platform::Platform &desktop, const QStr
 
 // A new reading must be dated after the last one saved; a date that cannot
 // be read, either one, is left to the other checks.
-bool followsSavedEntry(const QString &date, const NumberedLine &saved, const QLocale &locale, int currentYear);
+bool followsSavedEntry(const QString &date, const NumberedLine &saved, const calc::Context &context);
 
 // The date and meter reading an entry saved, when it saved a reading of at
 // least 1 under a date that reads.
@@ -39,7 +36,7 @@ struct SavedReading {
     QDate date;
     QString reading;
 };
-std::optional<SavedReading> savedReading(const NumberedLine &entry, const QLocale &locale, int currentYear);
+std::optional<SavedReading> savedReading(const NumberedLine &entry, const calc::Context &context);
 
 // Removes the entry, and the heading block above it when it opens a page.
 // False, with the log as it was, when that failed.
