@@ -167,7 +167,9 @@ Run command(const std::vector<const char *> &argv)
 
 // The program's window in the child, as after start-up, then `operation`
 // timed on its own; `check` says whether it did its work.
-double windowOperation(const std::function<void(AquabillMain &)> &prepare,
+// The window started in `programFolder` (in the child process a run is made
+// in, so the folder is the child's alone), then prepared and timed.
+double windowOperation(const QString &programFolder, const std::function<void(AquabillMain &)> &prepare,
                        const std::function<void(AquabillMain &)> &operation,
                        const std::function<bool(AquabillMain &, AnsweringPlatform &)> &check)
 {
@@ -176,9 +178,12 @@ double windowOperation(const std::function<void(AquabillMain &)> &prepare,
     char *argv[] = {name, nullptr};
     QApplication app(argc, argv);
     AnsweringPlatform desktop;
+    if (!QDir::setCurrent(programFolder))
+        return -1;
     AquabillMain window(desktop, QString());
-    window.ResultsFileName = QStringLiteral("Aquabill.log");
-    window.HistoryFileName = QStringLiteral("Aquabill_H.log");
+    if (!window.start())
+        return -1;
+    desktop.messages = 0;
     prepare(window);
     QElapsedTimer clock;
     clock.start();
@@ -236,16 +241,21 @@ int main()
     here.mkdir(QStringLiteral("runtime"));
     QFile::setPermissions(QStringLiteral("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", (folder.path() + QStringLiteral("/runtime")).toLocal8Bit());
-    here.mkdir(QStringLiteral("Data"));
-    here.mkdir(QStringLiteral("Help"));
-    here.mkdir(QStringLiteral("Log"));
+    // A second program folder, its history log just long enough to fill the chart.
+    for (const QString &programFolder : {QStringLiteral("."), QStringLiteral("small")}) {
+        for (const char *part : {"Data", "Help", "Log"})
+            here.mkpath(programFolder + u'/' + QLatin1String(part));
+    }
     const QString resources = QStringLiteral(AQUABILL_RESOURCES);
     QDate lastDate, smallLastDate;
     if (!writeFile(QStringLiteral("Data/Aquabill.ini"), readFile(resources + QStringLiteral("/Data/Aquabill.ini")))
         || !writeFile(QStringLiteral("Help/index.htm"), readFile(resources + QStringLiteral("/Help/index.htm")))
         || !writeFile(QStringLiteral("Log/Aquabill.log"), "Aquabill Results Log\r\n")
+        || !QFile::copy(QStringLiteral("Data/Aquabill.ini"), QStringLiteral("small/Data/Aquabill.ini"))
+        || !QFile::copy(QStringLiteral("Help/index.htm"), QStringLiteral("small/Help/index.htm"))
+        || !QFile::copy(QStringLiteral("Log/Aquabill.log"), QStringLiteral("small/Log/Aquabill.log"))
         || !buildHistoryLog(historyLog, Entries, &lastDate)
-        || !buildHistoryLog(QStringLiteral("Log/Aquabill_S.log"), frmGraph::Shown + 1, &smallLastDate)) {
+        || !buildHistoryLog(QStringLiteral("small/") + historyLog, frmGraph::Shown + 1, &smallLastDate)) {
         std::fprintf(stderr, "cannot build the logs in %s\n", qPrintable(folder.path()));
         return 2;
     }
@@ -257,13 +267,13 @@ int main()
     auto nothing = [](AquabillMain &) {};
     const Figures baseline = measure([&] {
         return inChild([&] {
-            return windowOperation(nothing, nothing, [](AquabillMain &, AnsweringPlatform &) { return true; });
+            return windowOperation(folder.path(), nothing, nothing, [](AquabillMain &, AnsweringPlatform &) { return true; });
         });
     });
     const Figures wc = measure([&] { return command({"wc", "-l", path.constData()}); });
     const Figures getLast = measure([&] {
         return inChild([&] {
-            return windowOperation(nothing, [](AquabillMain &w) { w.Get_Last_Click(); },
+            return windowOperation(folder.path(), nothing, [](AquabillMain &w) { w.Get_Last_Click(); },
                                    [](AquabillMain &w, AnsweringPlatform &d) {
                                        return d.messages == 0 && !w.controls().NRead1->text().isEmpty();
                                    });
@@ -273,25 +283,27 @@ int main()
     const Figures historyStep = measure([&] {
         return inChild([&] {
             return windowOperation(
+                folder.path(),
                 [&](AquabillMain &w) {
                     w.controls().Date2->setText(date2);
                     w.controls().NRead2->setText(QStringLiteral("2000.0"));
                 },
                 [](AquabillMain &w) { w.FormatHistoryEntry(); },
                 [](AquabillMain &w, AnsweringPlatform &d) {
-                    return d.messages == 0 && w.PendingMessage.isEmpty() && w.HistoryText.contains(QStringLiteral("2000.0"));
+                    return d.messages == 0 && w.state().PendingMessage.isEmpty()
+                           && w.state().HistoryText.contains(QStringLiteral("2000.0"));
                 });
         });
     });
     // The chart window opened, drawn once and closed as soon as its event
     // loop runs; on a log of just enough readings to fill it, it shows what the
     // window itself costs beside what the log adds.
-    auto graphOn = [&](const QString &fileName) {
+    auto graphOn = [&](const QString &programFolder) {
         return measure([&] {
             return inChild([&] {
                 static bool drawn = false;
                 return windowOperation(
-                    [&](AquabillMain &w) { w.HistoryFileName = fileName; },
+                    programFolder, nothing,
                     [](AquabillMain &w) {
                         QTimer::singleShot(0, [] {
                             if (auto *shown = qobject_cast<frmGraph *>(QApplication::activeModalWidget())) {
@@ -306,8 +318,8 @@ int main()
             });
         });
     };
-    const Figures graph = graphOn(QStringLiteral("Aquabill_H.log"));
-    const Figures graphSmall = graphOn(QStringLiteral("Aquabill_S.log"));
+    const Figures graph = graphOn(folder.path());
+    const Figures graphSmall = graphOn(folder.path() + QStringLiteral("/small"));
     const QByteArray copy = QByteArrayLiteral("Log/copy.log");
     const Figures cp = measure([&] {
         QFile::remove(QString::fromLatin1(copy));
@@ -319,7 +331,7 @@ int main()
     const Figures remLast = measure([&] {
         const qint64 before = QFile(historyLog).size();
         Run run = inChild([&] {
-            return windowOperation(nothing, [](AquabillMain &w) { w.Del_Last_Click(); },
+            return windowOperation(folder.path(), nothing, [](AquabillMain &w) { w.Del_Last_Click(); },
                                    [](AquabillMain &, AnsweringPlatform &d) { return d.messages == 1; });
         });
         run.ok = run.ok && QFile(historyLog).size() < before;

@@ -93,8 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     c.Calc->click();
     if (!window.hasEnded() && c.Save->isEnabled())
         c.Save->click();
-    if (!window.hasEnded() && window.PendingMessage.isEmpty() && !window.HistoryText.isEmpty())
-        fuzz::require(window.HistoryText.split(QStringLiteral("\r\n")).last().size() == 99,
+    if (!window.hasEnded() && window.state().PendingMessage.isEmpty() && !window.state().HistoryText.isEmpty())
+        fuzz::require(window.state().HistoryText.split(QStringLiteral("\r\n")).last().size() == 99,
                       "a history entry keeps its columns");
     return 0;
 }

@@ -61,7 +61,7 @@ private slots:
         }
         for (const QString &item : expected) {
             const QString name = item.section('=', 0, 0);
-            const QString shown = name == "PendingMessage" ? d.window->PendingMessage
+            const QString shown = name == "PendingMessage" ? d.window->state().PendingMessage
                                   : name.startsWith('?')   ? d.find(name.mid(1))->toolTip()
                                                            : d.text(name);
             QCOMPARE(name + '=' + shown, item);

@@ -95,10 +95,10 @@ private slots:
         QFETCH(bool, refused);
         d->folder.write(history, logOf(20));
         d->enter(QStringList{"Date1=01/07/2019", "NRead1=1000", "NRead2=1600"} + steps + QStringList{"Calc"});
-        QCOMPARE(d->window->PendingMessage,
+        QCOMPARE(d->window->state().PendingMessage,
                  refused ? u"Meter Reading Date 2 must be later than the last Meter Reading date saved\n"_s : QString());
         // A refused entry is not built; one that will not be saved still is.
-        QCOMPARE(d->window->HistoryText.contains(u"1600.0"_s), !refused);
+        QCOMPARE(d->window->state().HistoryText.contains(u"1600.0"_s), !refused);
     }
 
     // The last dated entry counts, whatever follows it: Get Last restores it, the
@@ -110,7 +110,7 @@ private slots:
         d->click(u"Get_Last"_s);
         QCOMPARE(d->state({"Date1", "NRead1"}), (QStringList{"Date1=10/01/2020", "NRead1=1234.5"}));
         d->enter({"Date1=01/01/2020", "Date2=10/01/2020", "NRead2=1300", "Calc"});
-        QCOMPARE(d->window->PendingMessage,
+        QCOMPARE(d->window->state().PendingMessage,
                  u"Meter Reading Date 2 must be later than the last Meter Reading date saved\n"_s);
         d->click(u"Del_Last"_s);
         QCOMPARE(d->folder.read(history), logOf(20) + after);

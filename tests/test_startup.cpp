@@ -28,7 +28,7 @@ private slots:
             {"-InhibitErrorCheck", 1}, {"-inhibiterrorcheck", 0}, {"-InhibitErrorCheck x", 0}};
         for (const auto &[arguments, inhibit] : cases) {
             WindowDriver d(QLocale("en_GB"), arguments);
-            QVERIFY2(d.start() && d.window->InhibitErrorCheck == inhibit, qPrintable(arguments));
+            QVERIFY2(d.start() && d.window->state().InhibitErrorCheck == inhibit, qPrintable(arguments));
         }
     }
 

@@ -87,7 +87,7 @@ void frmAbout::Form_Load()
 
 void frmAbout::Form_Activate()
 {
-    if (m_main.Stored.RunOnTop == 2)
+    if (m_main.state().Stored.RunOnTop == 2)
         m_main.desktop().placeOnTop(this, true);
 }
 

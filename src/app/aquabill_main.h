@@ -1,11 +1,10 @@
 #pragma once
 
 #include "app/controls.h"
-#include "calc/context.h"
-#include "calc/results.h"
 #include "app/window_platform.h"
+#include "app/window_state.h"
+#include "calc/context.h"
 #include "records/saved_entry.h"
-#include "settings/stored_options.h"
 
 #include <QDate>
 #include <QList>
@@ -17,10 +16,10 @@
 class QCheckBox;
 class QLineEdit;
 
-// The main window. Its controls are its data; the procedures below are its
-// commands and read and write the controls' texts directly. The procedures of
-// each subsystem live in that subsystem's folder.
-class AquabillMain : public QWidget {
+// The main window. Its controls are its data: each procedure below copies
+// their texts into the core's values, has the core check, calculate or record
+// them, and shows the texts it gives back.
+class AquabillMain : public QWidget, private WindowState {
     Q_OBJECT
 
 public:
@@ -34,26 +33,9 @@ public:
 
     const Controls &controls() const { return c; }
 
-    // Window-level variables, in the order the rest of the program knows them.
-    int InhibitErrorCheck = 0;
-    QString CurrencySymbol;
-    // The options the configuration file stores (Stored.Disc1PT, Stored.RunOnTop, ...).
-    settings::StoredOptions Stored;
-    int StepCode = 0;
-    bool Loading = false;
-    QString ConfigEcho;
-    QString ResultsText;
-    QString HistoryText;
-    // True while HistoryText holds the entry of the calculation on screen.
-    bool HistoryEntryPending = false;
-    QString ResultsFileName;
-    QString HistoryFileName;
-    QString InputSignature;
-    QString LastCalcSignature;
-    QString PendingMessage;
-    // The last calculation: its charging periods, the running totals the
-    // report shows and the signs of the amounts shown as magnitudes.
-    calc::Results LastResults;
+    // The window-level variables, for the secondary windows and the tests to
+    // read; only the window's own procedures change them.
+    const WindowState &state() const { return *this; }
 
     // --- Application shell ---
     void Form_Load();

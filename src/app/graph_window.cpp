@@ -116,7 +116,7 @@ frmGraph::frmGraph(AquabillMain &main, const records::ReadingSummary &summary)
 
 int frmGraph::run()
 {
-    if (m_main.Stored.RunOnTop == 2)
+    if (m_main.state().Stored.RunOnTop == 2)
         m_main.desktop().placeOnTop(this, true);
     return exec();
 }
@@ -234,7 +234,7 @@ void frmGraph::Export_Click()
     // export never leaves half a file behind or spoils an earlier one.
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                         && records::writeIntervalsCsv(m_main.desktop(), records::logPath(m_main.HistoryFileName),
+                         && records::writeIntervalsCsv(m_main.desktop(), records::logPath(m_main.state().HistoryFileName),
                                                        m_main.locale(), file)
                          && file.commit();
     if (!written) {

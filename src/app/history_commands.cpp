@@ -20,7 +20,7 @@ namespace {
 
 void showHistoryFileError(AquabillMain &window)
 {
-    window.desktop().message(messages::historyLogNotOpened(window.HistoryFileName), messages::historyLogErrorTitle,
+    window.desktop().message(messages::historyLogNotOpened(window.state().HistoryFileName), messages::historyLogErrorTitle,
                              platform::Buttons::Ok, platform::Icon::Exclamation);
 }
 
