@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 void AquabillMain::LoadConfiguration()
 {
@@ -28,21 +29,17 @@ void AquabillMain::LoadConfiguration()
             throw RuntimeFailure(QStringLiteral("the configuration file cannot be opened"));
         StepCode = 162;
         settings::Configuration read{boxes::tariffIn(c), Stored, ConfigEcho};
-        auto take = [&] {
-            boxes::show(c, read.tariff);
-            Stored = read.options;
-            ConfigEcho = read.echo;
-        };
-        try {
+        {
+            // What was read before a failure is in the boxes and the echo, and
+            // so in the error dump, as if each line took effect as read.
+            const auto take = qScopeGuard([&] {
+                boxes::show(c, read.tariff);
+                Stored = read.options;
+                ConfigEcho = read.echo;
+            });
             settings::readConfiguration(*reader, read);
-        } catch (const RuntimeFailure &) {
-            // What was read before the failure is in the boxes and the echo,
-            // and so in the error dump, as if each line took effect as read.
-            take();
-            throw;
         }
         reader.reset();
-        take();
         StepCode = 163;
 
         // The values are checked against the options the file stores, not those

@@ -1,5 +1,6 @@
 #include "app/user_folder.h"
 
+#include "core/messages.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -45,9 +46,7 @@ bool enterUserFolder(platform::Platform &desktop, const QString &installed, cons
                        fillFolder(installed + QStringLiteral("/Help"), folder + QStringLiteral("/Help")) &&
                        QDir().mkpath(folder + QStringLiteral("/Log")) && QDir::setCurrent(folder);
     if (!ready)
-        desktop.message(QStringLiteral("Unable to prepare the folder\r\n%1\r\nThis may be a permissions problem.\r\n"
-                                       "The program will now terminate.")
-                            .arg(QDir::toNativeSeparators(folder)),
-                        QStringLiteral("Aquabill Directory Error"), platform::Buttons::Ok, platform::Icon::Critical);
+        desktop.message(messages::folderUnprepared(QDir::toNativeSeparators(folder)), messages::directoryErrorTitle,
+                        platform::Buttons::Ok, platform::Icon::Critical);
     return ready;
 }

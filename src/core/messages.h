@@ -52,6 +52,13 @@ inline QString historyUnreadable(const QString &fileName)
 }
 inline QString exportFailed(const QString &path) { return QStringLiteral("Unable to export the readings to ") + path + u'.'; }
 inline QString pictureFailed(const QString &path) { return QStringLiteral("Unable to save the picture to ") + path + u'.'; }
+inline QString folderUnprepared(const QString &folder)
+{
+    return QStringLiteral("Unable to prepare the folder\r\n%1\r\nThis may be a permissions problem.\r\n"
+                          "The program will now terminate.")
+        .arg(folder);
+}
+inline const QString directoryErrorTitle = QStringLiteral("Aquabill Directory Error");
 inline const QString permissionsHint = QStringLiteral("This may be a permissions problem.");
 
 // --- Settings ---
