@@ -116,6 +116,11 @@ private slots:
         QCOMPARE(d->folder.read(history), logOf(20) + after);
         d->click(u"Get_Last"_s);
         QCOMPARE(d->state({"Date1", "NRead1"}), (QStringList{"Date1=09/01/2020", "NRead1=1000.0"}));
+
+        // Even on the very first line of a log whose titles were edited away.
+        d->folder.write(history, last + QByteArray("x\r\n").repeated(11));
+        d->click(u"Del_Last"_s);
+        QCOMPARE(d->folder.read(history), QByteArray("x\r\n").repeated(11));
     }
 
     // A value wider than its column is written whole and read back whole, and a

@@ -67,6 +67,9 @@ private slots:
         // A line edited by hand without the spaces after its commas reads the same.
         QTest::newRow("commas without spaces") << title + " 01/03/2026,  1000.0\r\n08/03/2026,1007.0,\xA3" "1.50\r\n"
             << 60 << qint64(2) << QStringList{"2026-03-08 1007.00 7 7.00 1000.00"} << 1000.0 << QStringList{};
+        // A reading edited by hand reads as far as it is a number, as Get Last reads it.
+        QTest::newRow("a letter after the point") << title + " 01/03/2026,  1000.0\r\n 08/03/2026,  1007.x\r\n"
+            << 60 << qint64(2) << QStringList{"2026-03-08 1007.00 7 7.00 1000.00"} << 1000.0 << QStringList{};
         QTest::newRow("readings below one are none") << title + " 01/03/2026,  0.5\r\n 02/03/2026,\r\n 03/03/2026, x\r\n"
             << 60 << qint64(0) << QStringList{} << 0.0 << QStringList{};
     }
@@ -119,6 +122,30 @@ private slots:
         records::LogDates logDates(locale, 2026);
         for (const QString &text : texts)
             QCOMPARE(logDates.read(text.toLatin1()), dates::parse(text, locale, 2026));
+    }
+
+    // Ten years of daily readings, every digit in every place: once its form is
+    // known, a date is read from its fields, and a long log stays fast to chart.
+    void aLogOfOneFormIsReadFromItsFields_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("fullParses");  // at most: the first dates, and each month name once
+        QTest::newRow("digits") << "dd/MM/yyyy" << 2;
+        // Four shapes, each learnt once a date has shown which field is the day;
+        // in a year of two digits that can take a month.
+        QTest::newRow("two-digit years, short days and months") << "d/M/yy" << 40;
+        QTest::newRow("month names") << "dd-MMM-yyyy" << 12;
+    }
+
+    void aLogOfOneFormIsReadFromItsFields()
+    {
+        QFETCH(QString, format);
+        QFETCH(int, fullParses);
+        const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
+        records::LogDates logDates(uk, 2026);
+        for (QDate date(2010, 1, 1); date.year() < 2020; date = date.addDays(1))
+            QCOMPARE(logDates.read(uk.toString(date, format).toLatin1()), std::optional(date));
+        QVERIFY2(logDates.fullParses() <= fullParses, qPrintable(QString::number(logDates.fullParses())));
     }
 };
 

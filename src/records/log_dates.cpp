@@ -66,7 +66,7 @@ std::optional<QDate> LogDates::read(QByteArrayView text)
         return std::nullopt;
     const std::optional<Fields> fields = fieldsOf(text);
     if (!fields)
-        return dates::parse(platform::decodeSingleByte(text.toByteArray()), m_locale, m_currentYear);
+        return parse(text);
 
     const auto known = std::find_if(m_forms.begin(), m_forms.end(), [&](const Form &f) { return f.shape == fields->shape; });
     if (known == m_forms.end())
@@ -86,12 +86,18 @@ std::optional<QDate> LogDates::read(QByteArrayView text)
     if (date.isValid())
         return date;
     // Not a date this way round; the full parser may yet read it another way.
+    return parse(text);
+}
+
+std::optional<QDate> LogDates::parse(QByteArrayView text)
+{
+    ++m_fullParses;
     return dates::parse(platform::decodeSingleByte(text.toByteArray()), m_locale, m_currentYear);
 }
 
 std::optional<QDate> LogDates::parseAndLearn(QByteArrayView text, const Fields &fields, Form *known)
 {
-    const std::optional<QDate> date = dates::parse(platform::decodeSingleByte(text.toByteArray()), m_locale, m_currentYear);
+    const std::optional<QDate> date = parse(text);
     // A log holds a handful of forms and a dozen month names; a log of junk
     // must not grow these without end.
     constexpr std::size_t MaxForms = 8, MaxNames = 64;

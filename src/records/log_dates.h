@@ -24,6 +24,10 @@ public:
     // `text` is single-byte text without surrounding blanks.
     std::optional<QDate> read(QByteArrayView text);
 
+    // How many dates went to dates::parse: on a log of one form, a handful
+    // however long the log.
+    int fullParses() const { return m_fullParses; }
+
     // The longest date text read by its form; longer ones go to dates::parse.
     static constexpr qsizetype MaxLength = 24;
 
@@ -46,10 +50,12 @@ private:
     };
 
     std::optional<QDate> parseAndLearn(QByteArrayView text, const Fields &fields, Form *known);
+    std::optional<QDate> parse(QByteArrayView text);
 
     QLocale m_locale;
     int m_currentYear;
     std::vector<Form> m_forms;
+    int m_fullParses = 0;
 };
 
 }  // namespace records
