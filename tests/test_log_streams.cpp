@@ -8,6 +8,36 @@
 
 static const QString logFile = QStringLiteral("Log/x.log");
 
+namespace {
+
+// The desktop's files, but every read fails after its first line, as on a
+// failing disk.
+class FailingReads : public platform::QtPlatform {
+    class Reader : public platform::LineReader {
+    public:
+        explicit Reader(std::unique_ptr<platform::LineReader> file) : m_file(std::move(file)) {}
+        bool atEnd() override { return m_file->atEnd(); }
+        std::optional<QString> readLine() override { return m_lines++ ? std::nullopt : m_file->readLine(); }
+        std::optional<QByteArrayView> readStoredLine() override
+        {
+            return m_lines++ ? std::nullopt : m_file->readStoredLine();
+        }
+        qint64 position() const override { return m_file->position(); }
+
+    private:
+        std::unique_ptr<platform::LineReader> m_file;
+        int m_lines = 0;
+    };
+
+public:
+    std::unique_ptr<platform::LineReader> openForReading(const QString &path) override
+    {
+        return std::make_unique<Reader>(QtPlatform::openForReading(path));
+    }
+};
+
+}  // namespace
+
 // A log counted, then cut to all but its last line. In between it may be rewritten,
 // or made immutable: that refuses the cut even to root, as a failing disk would.
 class TestLogStreams : public QObject {
@@ -94,6 +124,27 @@ private slots:
         const records::LineCount counted = records::countLines(desktop, logFile).value();
         QVERIFY(records::removeLines(desktop, logFile, counted, first, count));
         QTEST(folder.read(logFile), "after");
+    }
+
+    // A log that cannot be read whole is not rewritten, and says so.
+    void aFailedReadRemovesNothing()
+    {
+        const QByteArray bytes = "a\r\nb\r\nc\r\n";
+        folder.write(logFile, bytes);
+        const records::LineCount counted = records::countLines(desktop, logFile).value();
+        FailingReads failing;
+        QVERIFY(!records::removeLines(failing, logFile, counted, 1, 1));
+        QCOMPARE(folder.read(logFile), bytes);
+    }
+
+    // Keeping every byte is a cut that changes nothing; keeping more than there is fails.
+    void keepingTheWholeFile()
+    {
+        const QByteArray bytes = "a\r\nb\r\n";
+        folder.write(logFile, bytes);
+        QVERIFY(desktop.keepStartOfFile(logFile, bytes.size()));
+        QVERIFY(!desktop.keepStartOfFile(logFile, bytes.size() + 1));
+        QCOMPARE(folder.read(logFile), bytes);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "support/window_driver.h"
 
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 class TestMainWindow : public QObject {
@@ -18,6 +20,10 @@ private slots:
             const bool result = box->isReadOnly() && box->alignment() & Qt::AlignRight;
             QVERIFY2(inputs.contains(box->objectName()) ? !box->isReadOnly() : result, qPrintable(box->objectName()));
         }
+        // Tab leaves the notes for the next box rather than typing into them.
+        d.type("Notes", "Meter moved");
+        QTest::keyClick(d.find<QPlainTextEdit>("Notes"), Qt::Key_Tab);
+        QCOMPARE(d.text("Notes"), "Meter moved");
         d.type("Notes", "Meter moved\n" + QString(80, 'x'));
         QCOMPARE(d.text("Notes"), "Meter moved\n" + QString(63, 'x'));
     }
@@ -31,6 +37,8 @@ private slots:
         QVERIFY(d.start());
         QCOMPARE(d.state({"Disc1P", "Disc1", "Save"}), QStringList({"Disc1P=1", "Disc1=5.00", "Save=disabled"}));
         QVERIFY(d.window->minimumSize() == QSize(794, 341) && d.window->maximumSize() == QSize(794, 341));
+        for (const char *heading : {"Label10", "Label3", "Label11"})
+            QVERIFY2(d.find<QLabel>(heading)->font().bold(), heading);
         // Label41, the frame round the water data, shows no text.
         for (QWidget *child : d.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             const bool arial = child->font().family() == "Arial" || child->objectName() == "Label41";
