@@ -107,10 +107,18 @@ private slots:
         QVERIFY(QFile::permissions(root.filePath("user/Data/Aquabill.ini")) & QFile::WriteOwner);
     }
 
+    void aFolderThatCannotBeMadeEndsTheStart_data()
+    {
+        QTest::addColumn<QString>("inTheWay");
+        QTest::newRow("the folder") << "user=a file where the folder belongs";
+        QTest::newRow("its Data folder alone") << "user/Data=a file where the folder belongs";
+    }
+
     void aFolderThatCannotBeMadeEndsTheStart()
     {
+        QFETCH(QString, inTheWay);
         QTemporaryDir root;
-        layOut(root.path(), {"installed/Data/Aquabill.ini=shipped ini", "user=a file where the folder belongs"});
+        layOut(root.path(), {"installed/Data/Aquabill.ini=shipped ini", "installed/Help/index.htm=help", inTheWay});
         const QString previous = QDir::currentPath();
         ScriptedPlatform desktop;
 
