@@ -39,6 +39,24 @@ private slots:
         QVERIFY(d.window->minimumSize() == QSize(794, 341) && d.window->maximumSize() == QSize(794, 341));
         for (const char *heading : {"Label10", "Label3", "Label11"})
             QVERIFY2(d.find<QLabel>(heading)->font().bold(), heading);
+        // No control lies over another (the frame round the water data aside),
+        // and every caption has the room its text needs.
+        const QList<QWidget *> controls = d.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (QWidget *control : controls) {
+            if (const auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
+                // A caption that wraps needs room for its longest word and all its lines.
+                const QStringList words = label->wordWrap() ? label->text().split(u' ') : QStringList{label->text()};
+                bool fits = !label->wordWrap() || label->heightForWidth(label->width()) <= label->height();
+                for (const QString &word : words)
+                    fits = fits && label->fontMetrics().horizontalAdvance(word) <= label->width();
+                QVERIFY2(fits, qPrintable(label->objectName()));
+            }
+            for (QWidget *other : controls) {
+                const bool frame = control->objectName() == "Label41" || other->objectName() == "Label41";
+                QVERIFY2(control == other || frame || !control->geometry().intersects(other->geometry()),
+                         qPrintable(control->objectName() + " " + other->objectName()));
+            }
+        }
         // Label41, the frame round the water data, shows no text.
         for (QWidget *child : d.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             const bool arial = child->font().family() == "Arial" || child->objectName() == "Label41";

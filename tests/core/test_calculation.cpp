@@ -147,6 +147,8 @@ void TestCalculation::calculate_data()
         hundred(t, r);
         t.waterFixedCharge = u"-110.00"_s;
     }, {"fixedTotal=-£110.00", "subTotal=10 credit", "total=10 credit"});
+    row("six months ahead", [](calc::Tariff &t, calc::Readings &) { t.predictionPeriods = u"1"_s; },
+        {"predictedDays=183", "waterFixedP=£20.00"});
     row("monthly, three months ahead", [](calc::Tariff &t, calc::Readings &) {
         t.monthly = 1;
         t.predictionPeriods = u"3"_s;
