@@ -99,6 +99,11 @@ private slots:
                  refused ? u"Meter Reading Date 2 must be later than the last Meter Reading date saved\n"_s : QString());
         // A refused entry is not built; one that will not be saved still is.
         QCOMPARE(d->window->state().HistoryText.contains(u"1600.0"_s), !refused);
+        // Nor is it saved once Save Data has found the tariff sound.
+        if (refused) {
+            d->enter({"Save_Defaults", "Save"});
+            QCOMPARE(d->folder.read(history), logOf(20));
+        }
     }
 
     // The last dated entry counts, whatever follows it: Get Last restores it, the

@@ -126,8 +126,9 @@ private slots:
             QCOMPARE(logDates.read(text.toLatin1()), dates::parse(text, locale, 2026));
     }
 
-    // Ten years of daily readings, every digit in every place: once its form is
-    // known, a date is read from its fields, and a long log stays fast to chart.
+    // Ten years of daily readings, every digit in every place, up to the end of
+    // the present year: once its form is known, a date is read from its fields,
+    // and a long log stays fast to chart.
     void aLogOfOneFormIsReadFromItsFields_data()
     {
         QTest::addColumn<QString>("format");
@@ -145,7 +146,7 @@ private slots:
         QFETCH(int, fullParses);
         const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
         records::LogDates logDates(uk, 2026);
-        for (QDate date(2010, 1, 1); date.year() < 2020; date = date.addDays(1))
+        for (QDate date(2017, 1, 1); date.year() <= 2026; date = date.addDays(1))
             QCOMPARE(logDates.read(uk.toString(date, format).toLatin1()), std::optional(date));
         QVERIFY2(logDates.fullParses() <= fullParses, qPrintable(QString::number(logDates.fullParses())));
     }
