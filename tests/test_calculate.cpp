@@ -48,9 +48,12 @@ void TestCalculate::calculate_data()
         {refused + "Water Volume Charge must be between 0.10 and 9.99\nDate 1 must be a valid date\nDate 2 must be a "
          "valid date\nMeter Reading 1 must be between 1 and 999900\nMeter Reading 2 must be between 3 and 999999\n"});
     row("too close", {"Calc", "Date1=31/12/1999", "Date2=02/01/2000", "NRead1=100", "NRead2=101.9", "BPoint=",
-        "PRate="}, {"TDays="}, {refused + "Date 1" + years + "Date 2 must be at least 3 days later than Date 1\nMeter "
+        "PRate="}, {"TDays=", "VATH=VAT:"}, {refused + "Date 1" + years + "Date 2 must be at least 3 days later than Date 1\nMeter "
         "Reading 2 must be at least 2 greater than Meter Reading 1\nThe Sewage Volume Allowance must be set if the "
         "Sewage Volume Charge is set\n"});
+    // The tax keeps its local name when the check refuses.
+    row("too close, in dollars", {"Date1=12/30/2019", "Date2=12/31/2019"}, {"VATH=Tax:"},
+        {refused + "Date 2 must be at least 3 days later than Date 1\n"}, false, "en_US");
     row("zeros emptied", {"SCharge=0", "CheapR=0.00", "NormalR2=0", "BPoint=0", "Disc1=0", "Disc2=0", "PRate=0"},
         {"SCharge=", "CheapR=", "NormalR2=", "BPoint=", "Disc1=", "Disc2=", "PRate=", "TSCharge=", "TFCharge=",
          "TVCost=£351.75"});

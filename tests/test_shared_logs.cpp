@@ -34,22 +34,29 @@ private slots:
         QTest::addColumn<QString>("heldElsewhere");  // a log another copy keeps locked
         QTest::addColumn<QStringList>("writes");     // each with the locks held while it was made
         QTest::addColumn<QString>("message");        // the log error shown, if any
+        QTest::addColumn<QString>("status");         // what the status line says was done
         const QString archive = u"Log/Aquabill_261205_1.log"_s;
         const QString busy = u"Aquabill Log File Error: Unable to lock the %1 log file %2.\r\nAnother copy of the "
                              "program is using it; nothing was written."_s;
         const QStringList save = reading + QStringList{"Calc", "Save"};
         QTest::newRow("save") << save << u""_s << QStringList{locked(u"append"_s, results), locked(u"append"_s, history)}
-                              << u""_s;
+                              << u""_s << u"Calculation Saved"_s;
         QTest::newRow("save, history busy") << save << history << QStringList{locked(u"append"_s, results)}
-                                            << busy.arg(u"history"_s, u"Aquabill_H.log"_s);
-        QTest::newRow("rem last") << QStringList{"Del_Last"} << u""_s << QStringList{locked(u"cut"_s, history)} << u""_s;
+                                            << busy.arg(u"history"_s, u"Aquabill_H.log"_s)
+                                            << u"Results Saved, History Not Saved"_s;
+        QTest::newRow("save, results busy") << save << results << QStringList{locked(u"append"_s, history)}
+                                            << busy.arg(u"results"_s, u"Aquabill.log"_s)
+                                            << u"History Saved, Results Not Saved"_s;
+        QTest::newRow("rem last") << QStringList{"Del_Last"} << u""_s << QStringList{locked(u"cut"_s, history)} << u""_s
+                                  << u"Last Saved Meter Reading Deleted"_s;
         QTest::newRow("rem last, busy") << QStringList{"Del_Last"} << history << QStringList()
-                                        << busy.arg(u"history"_s, u"Aquabill_H.log"_s);
+                                        << busy.arg(u"history"_s, u"Aquabill_H.log"_s)
+                                        << u"Last Readings Restored"_s;  // as start-up left it
         QTest::newRow("archive") << QStringList{"Archive"} << u""_s
                                  << QStringList{u"copy "_s + archive + u" ["_s + results + u']',
-                                                locked(u"replace"_s, results)} << u""_s;
+                                                locked(u"replace"_s, results)} << u""_s << u"Results Log File Archived"_s;
         QTest::newRow("archive, busy") << QStringList{"Archive"} << results << QStringList()
-                                       << busy.arg(u"results"_s, u"Aquabill.log"_s);
+                                       << busy.arg(u"results"_s, u"Aquabill.log"_s) << u""_s;
     }
 
     void stepsHoldTheirLogsLock()
@@ -58,6 +65,7 @@ private slots:
         QFETCH(QString, heldElsewhere);
         QFETCH(QStringList, writes);
         QFETCH(QString, message);
+        QFETCH(QString, status);
         WindowDriver d;
         d.folder.write(history, logOf(13));
         d.folder.write(results, withReport);
@@ -69,6 +77,7 @@ private slots:
         d.enter(steps);
         QCOMPARE(d.platform.writes, writes);
         QCOMPARE(d.messages().filter(u"Log File Error"_s), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(d.text(u"Status"_s), status);
         if (heldElsewhere == history)
             QCOMPARE(d.folder.read(history), logOf(13));
         QVERIFY(!d.folder.exists(history + u".lock"_s) && !d.folder.exists(results + u".lock"_s));
