@@ -7,14 +7,12 @@
 #include "records/saved_entry.h"
 
 #include <QDate>
-#include <QList>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <optional>
 
 class QCheckBox;
-class QLineEdit;
 
 // The main window. Its controls are its data: each procedure below copies
 // their texts into the core's values, has the core check, calculate or record
