@@ -49,6 +49,9 @@ private slots:
         // Its date still counts for the next reading.
         QTest::newRow("reading below 1") << historylog::newLog + " 11/01/2020,     0.5\r\n" << u""_s << false
                                          << historylog::newLog;
+        // Read whole past its column.
+        QTest::newRow("six-figure reading") << logOf(20) + " 10/01/2020, 123456.7, \xA3" "1.5432\r\n"
+                                            << u"2020-01-10 123456.7"_s << false << logOf(20);
         QTest::newRow("first page") << logOf(40) << u"2020-01-09 1000.0"_s << true << logOf(39);
         QTest::newRow("first entry of a page, under its headings") << logOf(55) << u"2020-01-09 1000.0"_s << true
                                                                    << logOf(49);

@@ -15,8 +15,7 @@ using historylog::newLog;
 const QByteArray withReport = "Aquabill Results Log\r\n\r\nWater Units Cost            :   \xA3" "87.19\r\n";
 const QStringList reading = {"Date1=01/03/2020", "NRead1=1000", "Date2=01/09/2020", "NRead2=1200"};
 
-// A history log of so many lines, its entries all dated 9 January 2020.
-QByteArray logOf(int lines) { return newLog + QByteArray(" 09/01/2020,  1000.0\r\n").repeated(lines - 11); }
+using historylog::logOf;
 
 QString locked(const QString &what, const QString &path) { return what + u' ' + path + u" ["_s + path + u']'; }
 

@@ -1,38 +1,22 @@
 #include "settings/result_currency.h"
 #include "settings/tariff_check.h"
 #include "settings/tariff_forms.h"
+#include "support/tariff_fields.h"
 
 #include <QtTest>
 
-using T = calc::Tariff;
-
-static const QMap<QString, QString T::*> texts = {
-    {"waterVolumeCharge", &T::waterVolumeCharge}, {"waterFixedCharge", &T::waterFixedCharge},
-    {"sewageVolumeCharge", &T::sewageVolumeCharge}, {"sewageFixedCharge", &T::sewageFixedCharge},
-    {"sewageAllowance", &T::sewageAllowance}, {"taxRate", &T::taxRate}, {"discount1", &T::discount1},
-    {"discount2", &T::discount2}, {"predictionPeriods", &T::predictionPeriods}};
-static const QMap<QString, calc::Tick T::*> ticks = {
-    {"monthly", &T::monthly}, {"discount1Percent", &T::discount1Percent}, {"autoSave", &T::autoSave},
-    {"onTop", &T::onTop}};
+using tariffFields::texts;
 
 // The shipped tariff with each "name=text" change made: a tariff text, a tick
 // or a stored option.
 static calc::Tariff tariffWith(const QStringList &changes, settings::StoredOptions *stored = nullptr)
 {
     calc::Tariff tariff;
-    tariff.waterVolumeCharge = "1.2345";
-    tariff.sewageVolumeCharge = "2.2345";
-    tariff.sewageAllowance = "95";
-    tariff.waterFixedCharge = "37.5";
-    tariff.predictionPeriods = "12";
-    tariff.monthly = 1;
-    for (const QString &change : changes) {
+    tariffFields::change(tariff, nullptr, "waterVolumeCharge=1.2345;sewageVolumeCharge=2.2345;sewageAllowance=95;"
+                                          "waterFixedCharge=37.5;predictionPeriods=12;monthly=1");
+    for (const QString &change : tariffFields::change(tariff, nullptr, changes.join(';'))) {
         const QString name = change.section('=', 0, 0), text = change.section('=', 1);
-        if (texts.contains(name))
-            tariff.*texts[name] = text;
-        else if (ticks.contains(name))
-            tariff.*ticks[name] = text.toInt();
-        else if (name == "LogLevel")
+        if (name == "LogLevel")
             stored->LogLevel = text.toFloat();
         else if (name == "RunOnTop" || name == "VUnits")
             (name == "RunOnTop" ? stored->RunOnTop : stored->VUnits) = text.toInt();

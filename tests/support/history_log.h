@@ -16,4 +16,7 @@ inline const QByteArray headings =
 inline const QByteArray title = "Aquabill History Log\r\nVersion 3.5\r\nFile Created\r\n05-Dec-26 10:15:42\r\n\r\n\r\n";
 inline const QByteArray newLog = title + headings;
 
+// A log of so many lines, its entries all dated 9 January 2020.
+inline QByteArray logOf(int lines) { return newLog + QByteArray(" 09/01/2020,  1000.0\r\n").repeated(lines - 11); }
+
 }  // namespace historylog
