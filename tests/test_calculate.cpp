@@ -41,27 +41,12 @@ void TestCalculate::calculate_data()
         "NR2CostP=£892.00", "TSChargeP=£40.00", "CRCostP=£50.00", "TFChargeP=£90.00", "TCostP=£1,686.25",
         "D1CostP=£84.31 in orange", "VCostP=", "D2CostP=£20.00 in orange", "TVCostP=£1,581.94", "Save=enabled"});
     // A refusal names every problem, in order, and leaves no earlier result standing.
-    const QString refused = "Aquabill Data Error: ", years = " must be between 1st Jan 2000 and 31st Dec 2026\n";
+    const QString refused = "Aquabill Data Error: ";
     row("notes only", {"Calc", "Date1=", "Date2=", "NRead1=", "NRead2=", "Notes=x"}, {"TDays="},
         {refused + "No Meter Readings To Calculate\n"});
-    row("tariff, then just outside", {"NormalR1=", "Date1=x", "Date2=32/01/2019", "NRead1=999900.1", "NRead2=2.9"}, {},
-        {refused + "Water Volume Charge must be between 0.10 and 9.99\nDate 1 must be a valid date\nDate 2 must be a "
-         "valid date\nMeter Reading 1 must be between 1 and 999900\nMeter Reading 2 must be between 3 and 999999\n"});
-    row("too close", {"Calc", "Date1=31/12/1999", "Date2=02/01/2000", "NRead1=100", "NRead2=101.9", "BPoint=",
-        "PRate="}, {"TDays=", "VATH=VAT:"}, {refused + "Date 1" + years + "Date 2 must be at least 3 days later than Date 1\nMeter "
-        "Reading 2 must be at least 2 greater than Meter Reading 1\nThe Sewage Volume Allowance must be set if the "
-        "Sewage Volume Charge is set\n"});
     // The tax keeps its local name when the check refuses.
     row("too close, in dollars", {"Date1=12/30/2019", "Date2=12/31/2019"}, {"VATH=Tax:"},
         {refused + "Date 2 must be at least 3 days later than Date 1\n"}, false, "en_US");
-    row("zeros emptied", {"SCharge=0", "CheapR=0.00", "NormalR2=0", "BPoint=0", "Disc1=0", "Disc2=0", "PRate=0"},
-        {"SCharge=", "CheapR=", "NormalR2=", "BPoint=", "Disc1=", "Disc2=", "PRate=", "TSCharge=", "TFCharge=",
-         "TVCost=£351.75"});
-    // The locale's decimal comma is read wherever a number is typed, and a sewerage charge of 1
-    // is one, not a currency symbol.
-    row("decimal comma", {"Date2=01.12.2019", "NRead1=1000,5", "NRead2=1235,0", "NormalR1=1,5", "NormalR2=1",
-        "Disc1=", "Disc2="}, {"NRead1=1000.5", "R1Units=234.5", "NormalR1=1.5000", "NormalR2=1.0000",
-        "NR2Cost=222,80\u00A0€"}, {}, false, "de_DE");
     row("unchanged data typed again", QStringList{"Calc"} + example, {"TVCost=£790.23", "NormalR1=£1.5000"},
         {"Aquabill Error: The data has not changed\r\nsince the last calculation"});
     row("notes changed", {"Calc", "Notes=new meter"}, {"TVCost=£790.23"});
@@ -70,8 +55,6 @@ void TestCalculate::calculate_data()
     row("credit", credit, {"TCost=£3.00", "D2Cost=£99.00 in orange", "TVCost=£96.15 in orange", "CDay=£0.53 in orange",
                            "TCostP=£6.75", "D2CostP=£99.00 in orange", "TVCostP=£92.59 in orange"});
     // Nothing owed is no credit.
-    row("paid off exactly", {"Disc2F=1", "NRead2=1002", "NormalR2=", "BPoint=", "SCharge=", "CheapR=", "Disc1=", "Disc2=3",
-        "PRate="}, {"NR1Cost=£3.00", "TVCost=£0.00", "CDay=£0.00"});
     row("owed again after a credit", credit + QStringList{"Calc", "Disc2="}, {"TVCost=£2.85", "TVCostP=£6.41"});
     row("saved at once", {"AutoSave=1"}, {"Status=Calculation Saved", "Save=disabled"});
     row("unchecked zero water charge", {"NormalR1=0"}, {"NormalR1=£0.0000", "NR1Cost=£0.00"}, {}, true);

@@ -139,16 +139,6 @@ private slots:
         QVERIFY(!records::removeLines(failing, logFile, counted, 1, 1));
         QCOMPARE(folder.read(logFile), bytes);
     }
-
-    // Keeping every byte is a cut that changes nothing; keeping more than there is fails.
-    void keepingTheWholeFile()
-    {
-        const QByteArray bytes = "a\r\nb\r\n";
-        folder.write(logFile, bytes);
-        QVERIFY(desktop.keepStartOfFile(logFile, bytes.size()));
-        QVERIFY(!desktop.keepStartOfFile(logFile, bytes.size() + 1));
-        QCOMPARE(folder.read(logFile), bytes);
-    }
 };
 
 QTEST_MAIN(TestLogStreams)

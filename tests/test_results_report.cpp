@@ -56,30 +56,24 @@ private slots:
     // No figure is cut, in the report or on screen, and a credit keeps its sign in the report.
     void wholeFigures_data()
     {
-        QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("changes");  // typed after the bill
         QTest::addColumn<QStringList>("lines");    // lines the report holds
         // 10011 units at 9.99, less a fixed 9.90: a total of 99,999.99.
         const QStringList large = u"NRead2=11011;NormalR1=9.99;NormalR2=;BPoint=;SCharge=;CheapR=;VAT=;Disc1=;"
                                   "Disc2=9.90;PRate="_s.split(u';');
-        QTest::newRow("en_GB") << "en_GB" << large << QStringList{
+        QTest::newRow("large bill") << large << QStringList{
             u"Water Units Cost            : £100,009.89 10011.0 units at £9.9900 per Cubic Metre"_s,
             u"Total Cost                  :£99,999.99"_s, u"Cost per Day                :  £543.48"_s};
-        QTest::newRow("de_DE") << "de_DE" << large + QStringList{"Date1=01.03.2017", "Date2=01.09.2017"} << QStringList{
-            u"Total Cost                  :99.999,99\u00A0€"_s};
-        QTest::newRow("en_US") << "en_US" << large + QStringList{"Date1=03/01/2017", "Date2=09/01/2017"} << QStringList{
-            u"Total Cost                  :$99,999.99"_s};
-        QTest::newRow("credit") << "en_GB" << u"NRead2=1002;NormalR2=;BPoint=;SCharge=;CheapR=;VAT=;Disc1=;Disc2=99"_s.split(u';')
+        QTest::newRow("credit") << u"NRead2=1002;NormalR2=;BPoint=;SCharge=;CheapR=;VAT=;Disc1=;Disc2=99"_s.split(u';')
             << QStringList{u"Total Cost                  :  -£95.91"_s, u"Cost per Day                :   -£0.52"_s,
                            u"Discount 2                  :  -£99.00  Fixed Discount"_s};
     }
 
     void wholeFigures()
     {
-        QFETCH(QString, locale);
         QFETCH(QStringList, changes);
         QFETCH(QStringList, lines);
-        WindowDriver d{QLocale(locale)};
+        WindowDriver d;
         QVERIFY(d.start());
         d.enter(bill + changes + QStringList{u"Calc"_s, u"Save"_s});
         const QStringList saved = platform::decodeSingleByte(d.folder.read(u"Log/Aquabill.log"_s)).split(u"\r\n"_s);

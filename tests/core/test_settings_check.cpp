@@ -72,8 +72,8 @@ private slots:
             "Monthly must be 1 or 2\n" + sixMonths);
         row("water fixed 2 and 99", "waterFixedCharge=2;sewageFixedCharge=99", "");
         row("water fixed 1.99", "waterFixedCharge=1.99", "Water Fixed Charge must be either 0 or between 5 and 99\n");
-        row("sewage fixed 99.01", "sewageFixedCharge=99.01",
-            "Sewage Fixed Charge must be either 0 or between 5 and 99\n");
+        row("fixed charges of 99.01", "waterFixedCharge=99.01;sewageFixedCharge=99.01",
+            "Water Fixed Charge must be either 0 or between 5 and 99\nSewage Fixed Charge must be either 0 or between 5 and 99\n");
         row("grouped sewage fixed", "sewageFixedCharge=10,000",
             "Sewage Fixed Charge must be either 0 or between 5 and 99\n");
         row("discount 1 amount 1 and 99, discount 2 99", "discount1=99;discount2=99", "");
