@@ -49,6 +49,7 @@ void TestCalculate::calculate_data()
         {refused + "Date 2 must be at least 3 days later than Date 1\n"}, false, "en_US");
     row("unchanged data typed again", QStringList{"Calc"} + example, {"TVCost=£790.23", "NormalR1=£1.5000"},
         {"Aquabill Error: The data has not changed\r\nsince the last calculation"});
+    row("typed again after Clear", QStringList{"Calc", "Clear"} + example, {"TVCost=£790.23"});
     row("notes changed", {"Calc", "Notes=new meter"}, {"TVCost=£790.23"});
     row("refused in between", QStringList{"Calc", "NRead2=abc", "Calc"} + example, {"TVCost=£790.23"},
         {"Aquabill Data Error: Meter Reading 2 must be between 3 and 999999\n"});

@@ -161,29 +161,6 @@ private slots:
         QCOMPARE(shown.title + u": "_s + shown.text, u"Aquabill Graph: Not enough saved meter readings to chart"_s);
         QVERIFY(shown.icon == platform::Icon::Exclamation && shown.buttons == platform::Buttons::Ok);
     }
-
-    // Readings saved through the window chart at the per-day figure the
-    // window showed for them, half-way cases included.
-    void perDayIsTheWindowsOwn()
-    {
-        WindowDriver d;
-        QVERIFY(d.start());
-        const QList<QStringList> intervals = {{"01/03/2019", "1000", "17/03/2019", "1002.1"},  // 131.25
-                                              {"17/03/2019", "1002.1", "24/03/2019", "1011.9"},
-                                              {"24/03/2019", "1011.9", "07/04/2019", "1015.45"}};
-        QStringList shown;
-        for (const QStringList &i : intervals) {
-            d.enter({"Date1=" + i[0], "NRead1=" + i[1], "Date2=" + i[2], "NRead2=" + i[3], "Calc", "Save"});
-            shown << d.text(u"UDay"_s);
-        }
-        QStringList charted;
-        QVERIFY(withGraph(d, [&](frmGraph &graph) {
-            for (const QString &row : rows(graph.Readings))
-                charted << row.section(u'|', 4);
-        }));
-        QCOMPARE(charted.size(), 3);
-        QCOMPARE(charted, shown);
-    }
 };
 
 QTEST_MAIN(TestGraphWindow)

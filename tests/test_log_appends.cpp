@@ -66,6 +66,19 @@ private slots:
         QCOMPARE(written, after != before);
     }
 
+    // A new file written whole that cannot take the old one's place leaves the old one, and says so.
+    // In an append-only folder it can be made but not renamed over the old file.
+    void replaceRefused()
+    {
+        folder.write(logFile, "old\r\n");
+        if (QProcess::execute("chattr", {"+a", u"Log"_s}) != 0)
+            QSKIP("this file system or user cannot make a folder append-only");
+        const bool replaced = desktop.replaceFile(logFile, u"new"_s);
+        QProcess::execute("chattr", {"-a", u"Log"_s});
+        QVERIFY(!replaced);
+        QCOMPARE(folder.read(logFile), "old\r\n"_ba);
+    }
+
     // A lock a running copy holds keeps this step out; one taken keeps the others out until the step ends.
     void lock_data()
     {

@@ -39,6 +39,7 @@ private slots:
         QVERIFY(d.window->minimumSize() == QSize(794, 341) && d.window->maximumSize() == QSize(794, 341));
         for (const char *heading : {"Label10", "Label3", "Label11"})
             QVERIFY2(d.find<QLabel>(heading)->font().bold(), heading);
+        QCOMPARE(d.find("Graph")->toolTip(), "Chart the saved meter readings");
         // No control lies over another (the frame round the water data aside),
         // and every caption has the room its text needs.
         const QList<QWidget *> controls = d.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);

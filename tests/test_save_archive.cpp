@@ -82,26 +82,37 @@ private slots:
     }
 
     // Each archive of a day takes the next counter; the old log goes only once
-    // the new one is written.
-    void archivesOfOneDay()
+    // its copy and the new log are both written.
+    void archive_data()
     {
+        QTest::addColumn<bool>("archivedBefore");  // the day's first archive is there already
+        QTest::addColumn<QString>("failing");       // a write that fails
+        QTest::addColumn<QString>("archive");       // the copy made
+        QTest::newRow("first of the day") << false << u""_s << u"Log/Aquabill_261205_1.log"_s;
+        QTest::newRow("second of the day") << true << u""_s << u"Log/Aquabill_261205_2.log"_s;
+        QTest::newRow("copy refused") << false << u"Log/Aquabill_261205_1.log"_s << u""_s;
+        QTest::newRow("new log refused") << false << results << u"Log/Aquabill_261205_1.log"_s;
+    }
+
+    void archive()
+    {
+        QFETCH(bool, archivedBefore);
+        QFETCH(QString, failing);
+        QFETCH(QString, archive);
         WindowDriver d;
         QVERIFY(d.start());
-        for (const QString &archive : {u"Log/Aquabill_261205_1.log"_s, u"Log/Aquabill_261205_2.log"_s}) {
-            d.folder.write(results, withReport);
-            d.platform.answerWith({Answer::Yes});
-            d.click(u"Archive"_s);
-            QCOMPARE(d.folder.read(archive), withReport);
-            QCOMPARE(d.text(u"Status"_s), u"Results Log File Archived"_s);
-        }
         d.folder.write(results, withReport);
-        d.platform.failWritesTo(results);
+        if (archivedBefore)
+            d.folder.write(u"Log/Aquabill_261205_1.log"_s, "earlier");
+        d.platform.failWritesTo(failing);
         d.platform.answerWith({Answer::Yes});
         d.click(u"Archive"_s);
-        QCOMPARE(d.lastMessage().text,
-                 u"Unable to archive the results log file Aquabill.log.\r\nThis may be a permissions problem."_s);
-        QCOMPARE(d.folder.read(results), withReport);
-        QCOMPARE(d.folder.read(u"Log/Aquabill_261205_3.log"_s), withReport);
+        if (!archive.isEmpty())
+            QCOMPARE(d.folder.read(archive), withReport);
+        QCOMPARE(d.folder.read(results), failing.isEmpty() ? newLog : withReport);
+        QCOMPARE(d.text(u"Status"_s), failing.isEmpty() ? u"Results Log File Archived"_s : QString());
+        const QString refused = u"Unable to archive the results log file Aquabill.log.\r\nThis may be a permissions problem."_s;
+        QCOMPARE(d.platform.shown.last().text == refused, !failing.isEmpty());
     }
 
     void logWithoutReportsIsClearedButNotArchived()

@@ -40,6 +40,7 @@ private slots:
                                 "Date1", "NRead2", "TDays", "CRCost", "D1Cost", "TCost", "UDay", "TDaysP", "CRCostP",
                                 "TCostP", "D1CostP"})
             d.find<QLineEdit>(box)->setText(box);  // so each item of the dump names the box it came from
+        d.click("NoHistory");  // ticked, unlike the boxes beside it in the dump
         const qsizetype before = d.folder.read("Log/Aquabill.log").size();
 
         QVERIFY_THROWS_EXCEPTION(ProgramEnd, d.window->FatalError("Calculation Error", 103));
@@ -54,7 +55,7 @@ private slots:
             "Disc2FT=1\r\nPredict=13\r\nPSize=2\r\nSFCharge=1\r\nSVAllow=96\r\nSVRate=2.2345\r\nVRate=1\r\nVUnits=1\r\n"
             "WFCharge=38.5\r\nWVRate=1.2345\r\n\r\n\r\n\r\n"
             "Program Defaults\r\n----------------\r\nNormalR1, NormalR2, SCharge, Disc1, Disc2, CheapR, VAT, BPoint, PRate\r\n"
-            ", 0, 1, 0, 0, 0, 0\r\n, 0\r\n\r\nProgram Data\r\n------------\r\nDate1, , , NRead2, \r\n\r\n\r\n"
+            ", 0, 1, 0, 0, 0, 0\r\n, 1\r\n\r\nProgram Data\r\n------------\r\nDate1, , , NRead2, \r\n\r\n\r\n"
             "Program Actual\r\n--------------\r\nTDays, , , , , , , D1Cost, TCost, , , , , UDay\r\n\r\nProgram Predicted\r\n"
             "-----------------\r\nTDaysP, , , , , , , TCostP, D1CostP, , , \r\n\r\n***** End of Error Dump *****\r\n\r\n\r\n";
         // Line by line, so a difference names its line.

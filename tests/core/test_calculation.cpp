@@ -114,6 +114,7 @@ void TestCalculation::calculate_data()
     // A discount larger than the bill is a credit, shown as its magnitude.
     row("credit", hundred + u"discount2=99.00;discount2Fixed=1;discount1=-1.00;reading2=1002.0"_s,
         {"subTotal=£2.00", "discount1=1 negative", "total=96 credit", "costPerDay=0.524590163934426 credit"});
+    row("paid off exactly: no credit", hundred + u"discount2=100.00;discount2Fixed=1"_s, {"total=0", "costPerDay=0"});
     row("a negative sub total", hundred + u"waterFixedCharge=-110.00"_s,
         {"fixedTotal=-£110.00", "subTotal=10 credit", "total=10 credit"});
     row("six months ahead", u"predictionPeriods=1"_s, {"predictedDays=183", "waterFixedP=£20.00"});
