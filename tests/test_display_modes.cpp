@@ -32,6 +32,8 @@ private slots:
             << "de_DE" << items("VAT=20;PRate=2;NR2Cost=10,00 €;NR2CostP=0,00 €;tidy")
             << items("VATH=Tax:;?VCostP=Predicted Total Tax;?D1Cost=Total Discount 1 before Tax;NR2Cost=10,00 €;"
                      "NR2CostP=;UDayL=Litres/Day:");
+        QTest::newRow("a tax rate typed names the tax") << "en_GB" << items("VAT=17.5")
+            << items("?D1Cost=Total Discount 1 before VAT;?TVCost=Total Cost (inc VAT)");
         QTest::newRow("options, each emptying what was set since the click before")
             << "en_GB" << items("TDays=183;Period;Disc1=5;Disc2=3;TVCostP=£1;Disc1P;R1Units=7;Disc2F")
             << items("TDays=;TVCostP=;R1Units=;PendingMessage=;PRateH=* 6m;Disc1=;Disc1L=%;Disc2=3;"

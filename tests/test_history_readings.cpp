@@ -5,6 +5,7 @@
 #include "support/history_log.h"
 #include "support/scripted_platform.h"
 
+#include <QBuffer>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -94,6 +95,20 @@ private slots:
             if (summary->unusual(i.unitsPerDay))
                 flagged << i.end.toString(Qt::ISODate);
         QTEST(flagged, "flagged");
+    }
+
+    // An export fails when the log cannot be read or the file does not take every row.
+    void exportSaysWhenItFails()
+    {
+        ProgramFolder folder;
+        ScriptedPlatform desktop;
+        folder.write(history, title + " 01/03/2026,  1000.0\r\n 08/03/2026,  1007.0\r\n");
+        QBuffer written, refusing, unread;
+        QVERIFY(written.open(QIODevice::WriteOnly) && refusing.open(QIODevice::ReadOnly) && unread.open(QIODevice::WriteOnly));
+        QVERIFY(records::writeIntervalsCsv(desktop, history, desktop.locale(), written));
+        QVERIFY(written.data().endsWith("\r\n2026-03-08,1007.0,7,7.0,1000.0\r\n"));
+        QVERIFY(!records::writeIntervalsCsv(desktop, history, desktop.locale(), refusing));
+        QVERIFY(!records::writeIntervalsCsv(desktop, u"Log/none.log"_s, desktop.locale(), unread));
     }
 
     // Dates read by their learnt form must be exactly what the full parser
