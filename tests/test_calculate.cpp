@@ -47,6 +47,11 @@ void TestCalculate::calculate_data()
     // The tax keeps its local name when the check refuses.
     row("too close, in dollars", {"Date1=12/30/2019", "Date2=12/31/2019"}, {"VATH=Tax:"},
         {refused + "Date 2 must be at least 3 days later than Date 1\n"}, false, "en_US");
+    // The locale's decimal comma is read wherever a number is typed, and a sewerage charge of 1
+    // is one, not a currency symbol.
+    row("decimal comma", {"Date2=01.12.2019", "NRead1=1000,5", "NRead2=1235,0", "NormalR1=1,5", "NormalR2=1",
+        "Disc1=", "Disc2="}, {"NRead1=1000.5", "R1Units=234.5", "NormalR1=1.5000", "NormalR2=1.0000",
+        "NR2Cost=222,80\u00A0€"}, {}, false, "de_DE");
     row("unchanged data typed again", QStringList{"Calc"} + example, {"TVCost=£790.23", "NormalR1=£1.5000"},
         {"Aquabill Error: The data has not changed\r\nsince the last calculation"});
     row("typed again after Clear", QStringList{"Calc", "Clear"} + example, {"TVCost=£790.23"});

@@ -66,10 +66,11 @@ private slots:
         QCOMPARE(written, after != before);
     }
 
-    // A new file written whole that cannot take the old one's place leaves the old one, and says so.
-    // In an append-only folder it can be made but not renamed over the old file.
+    // A new file that cannot be made, or made but not put in the old one's place, leaves the old one,
+    // and says so. In an append-only folder it can be made but not renamed over the old file.
     void replaceRefused()
     {
+        QVERIFY(!desktop.replaceFile(u"Log/no such folder/x.log"_s, u"new"_s));
         folder.write(logFile, "old\r\n");
         if (QProcess::execute("chattr", {"+a", u"Log"_s}) != 0)
             QSKIP("this file system or user cannot make a folder append-only");

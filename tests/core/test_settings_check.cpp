@@ -125,9 +125,10 @@ private slots:
                            "discount2=£2.13", "taxRate=20.0", "predictionPeriods=3", "discount1=10.00"};
         QTest::newRow("pound, discount 1 an amount, zeros emptied bar the water volume charge") << "en_GB" << "£"
             << QStringList{"waterVolumeCharge=0", "discount1=£7", "sewageAllowance=0.04", "sewageVolumeCharge=abc",
-                           "taxRate=10,000"}
+                           "taxRate=10,000", "predictionPeriods=0", "waterFixedCharge=0.00", "discount2=0"}
             << QStringList{"waterVolumeCharge=£0.0000", "discount1=£7.00", "sewageAllowance=",
-                           "sewageVolumeCharge=", "taxRate=10,000"};
+                           "sewageVolumeCharge=", "taxRate=10,000", "predictionPeriods=", "waterFixedCharge=",
+                           "discount2="};
         QTest::newRow("euro after the amount: no prefix, decimal comma") << "de_DE" << ""
             << QStringList{"waterVolumeCharge=1,5", "waterFixedCharge=37,50", "discount2=1.234,5", "taxRate=19"}
             << QStringList{"waterVolumeCharge=1.5000", "waterFixedCharge=37.50", "discount2=1.234,5",
