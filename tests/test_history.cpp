@@ -47,7 +47,9 @@ private slots:
     // Nothing to remove asks nothing; a No or a failed cut leaves the log and the window alone.
     void removalCanBeDeclinedOrFail()
     {
-        d->enter(reading + QStringList{"Calc", "Del_Last"});  // the new file holds no saved reading
+        // Eleven lines, as many as a new log's, hold no saved reading, dated as the last may be.
+        d->folder.write(history, newLog.mid(newLog.indexOf('\n') + 1) + " 01/03/2019,  1000.0\r\n");
+        d->enter(reading + QStringList{"Calc", "Del_Last"});
         d->folder.write(history, logOf(60));
         d->platform.answerWith({platform::Answer::No});
         d->click(u"Del_Last"_s);

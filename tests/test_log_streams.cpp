@@ -51,8 +51,8 @@ private slots:
     {
         QTest::addColumn<Cut>("cut");
         const QByteArray line = "line\r\n", twenty = line.repeated(20), longLine(600 * 1024, 'x');  // beyond a read block
-        QTest::newRow("stored forms, long lines")
-            << Cut{"a\n" + longLine + "\r\n\xA3" + longLine, 3, "£" + QString(longLine), {}, "a\n" + longLine + "\r\n"};
+        QTest::newRow("stored forms, a bare blank line, long lines")
+            << Cut{"a\n\n" + longLine + "\r\n\xA3" + longLine, 4, "£" + QString(longLine), {}, "a\n\n" + longLine + "\r\n"};
         QTest::newRow("rewritten meanwhile") << Cut{twenty, 20, "line", "a\r\n" + twenty, "a\r\n" + line.repeated(18)};
         QTest::newRow("shortened meanwhile") << Cut{twenty, 20, "line", line, line};
         QTest::newRow("immutable") << Cut{twenty, 20, "line", {}, twenty, true};

@@ -18,7 +18,12 @@ private slots:
         QCOMPARE(boxes.size(), inputs.size() + 28);
         for (QLineEdit *box : boxes) {
             const bool result = box->isReadOnly() && box->alignment() & Qt::AlignRight;
-            QVERIFY2(inputs.contains(box->objectName()) ? !box->isReadOnly() : result, qPrintable(box->objectName()));
+            const bool input = inputs.contains(box->objectName());
+            QVERIFY2(input ? !box->isReadOnly() : result, qPrintable(box->objectName()));
+            // Of the boxes typed into, only the discounts are typed in orange.
+            box->ensurePolished();
+            const bool orange = box->palette().color(QPalette::Text) == QColor(255, 128, 0);
+            QVERIFY2(!input || orange == box->objectName().startsWith("Disc"), qPrintable(box->objectName()));
         }
         // Tab leaves the notes for the next box rather than typing into them.
         d.type("Notes", "Meter moved");

@@ -51,6 +51,7 @@ public:
     void ClearPredictedResults();
     void ApplyTaxName();
     void ApplyModeCaptions();
+    void ApplyTaxCaption();
     void TidyResults();
     void Period_Click();
     void Disc1P_Click();

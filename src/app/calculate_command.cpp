@@ -128,9 +128,7 @@ void AquabillMain::CheckConsistency()
 {
     StepCode = 111;
     const calc::Context context = calcContext();
-    const bool vat = CurrencySymbol == QStringLiteral("£") || CurrencySymbol == QStringLiteral("€");
-    c.VATH->setText(vat ? QStringLiteral("VAT:") : QStringLiteral("Tax:"));
-    c.VATH->setToolTip(vat ? QStringLiteral("VAT Rate (between 0 and 50%)") : QStringLiteral("Tax Rate (between 0 and 50%)"));
+    ApplyTaxCaption();
 
     // With the checks switched off the dates may be anything; an unreadable
     // one is a failure of the calculation like any unreadable field.

@@ -79,6 +79,13 @@ void AquabillMain::ApplyTaxName()
     }
 }
 
+void AquabillMain::ApplyTaxCaption()
+{
+    const bool vat = vatMode(CurrencySymbol);
+    c.VATH->setText(vat ? QStringLiteral("VAT:") : QStringLiteral("Tax:"));
+    c.VATH->setToolTip(vat ? QStringLiteral("VAT Rate (between 0 and 50%)") : QStringLiteral("Tax Rate (between 0 and 50%)"));
+}
+
 void AquabillMain::ApplyModeCaptions()
 {
     QString range1;
@@ -100,9 +107,8 @@ void AquabillMain::ApplyModeCaptions()
         c.PRate->setToolTip(QStringLiteral("Prediction period (0 ( No Prediction) or between 1 and 4 Six Month Periods)"));
     }
 
+    ApplyTaxCaption();
     const bool vat = vatMode(CurrencySymbol);
-    c.VATH->setText(vat ? QStringLiteral("VAT:") : QStringLiteral("Tax:"));
-    c.VATH->setToolTip(vat ? QStringLiteral("VAT Rate (between 0 and 50%)") : QStringLiteral("Tax Rate (between 0 and 50%)"));
     c.VCostL->setText(vat ? QStringLiteral("VAT") : QStringLiteral("Tax"));
 
     const QString x = c.VATH->text().left(3);

@@ -76,7 +76,6 @@ frmGraph::frmGraph(AquabillMain &main, const records::ReadingSummary &summary)
 {
     setObjectName(QStringLiteral("frmGraph"));
     setWindowTitle(QStringLiteral("Aquabill Readings"));
-    setModal(true);
     resize(860, 640);
 
     Chart = new QChartView(this);
