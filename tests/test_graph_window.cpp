@@ -107,8 +107,11 @@ private slots:
             QTest::keyClick(graph.Readings, Qt::Key_F2);
             QVERIFY(graph.Readings->findChildren<QLineEdit *>().isEmpty());
             table = rows(graph.Readings);
-            for (QPushButton *button : {graph.Export, graph.Export, graph.SavePicture, graph.SavePicture, graph.Export})
+            for (const char *name : {"Export", "Export", "SavePicture", "SavePicture", "Export"}) {
+                auto *button = graph.findChild<QPushButton *>(name);
+                QVERIFY2(button, name);
                 QTest::mouseClick(button, Qt::LeftButton);
+            }
         }));
         QCOMPARE(chart, (QStringList{"Aquabill Readings", "08/03/2026=1000", "15/03/2026=1100",
                                      "22/03/2026=3000 Unusually high use", "29/03/2026=942.9", "05/04/2026=1028.6",

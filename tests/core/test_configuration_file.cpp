@@ -75,6 +75,9 @@ private slots:
         QTest::newRow("unreadable line") << shippedWith("Disc2=1", {"<unreadable>"})
             << QStringList{"failed", "discount1=0", "discount2=held", "PSize=held"}
             << "\r\n[Run]\r\nLogLevel=1\r\nRunOnTop=1\r\n[Data]\r\nDisc1=1\r\nDisc1PT=1";
+        QTest::newRow("options at the ends of 16 bits")
+            << QStringList(shipped).replaceInStrings("VUnits=1", "VUnits=32767").replaceInStrings("RunOnTop=1", "RunOnTop=-32768")
+            << QStringList{"complete", "VUnits=32767", "RunOnTop=-32768"} << QString();
         QTest::newRow("an option beyond 16 bits") << QStringList(shipped).replaceInStrings("VUnits=1", "VUnits=40000")
             << QStringList{"failed", "taxRate=0", "VUnits=held", "waterFixedCharge=held"}
             << "\r\n" + keys.section("\r\nVUnits", 0, 0);
