@@ -85,34 +85,38 @@ private slots:
     // its copy and the new log are both written.
     void archive_data()
     {
-        QTest::addColumn<bool>("archivedBefore");  // the day's first archive is there already
-        QTest::addColumn<QString>("failing");       // a write that fails
-        QTest::addColumn<QString>("archive");       // the copy made
-        QTest::newRow("first of the day") << false << u""_s << u"Log/Aquabill_261205_1.log"_s;
-        QTest::newRow("second of the day") << true << u""_s << u"Log/Aquabill_261205_2.log"_s;
-        QTest::newRow("copy refused") << false << u"Log/Aquabill_261205_1.log"_s << u""_s;
-        QTest::newRow("new log refused") << false << results << u"Log/Aquabill_261205_1.log"_s;
+        QTest::addColumn<int>("archivedBefore");  // the day's archives already there
+        QTest::addColumn<QString>("failing");      // a write that fails
+        QTest::addColumn<QString>("archive");      // the copy made; none when it is refused
+        QTest::newRow("first of the day") << 0 << u""_s << u"Log/Aquabill_261205_1.log"_s;
+        QTest::newRow("second of the day") << 1 << u""_s << u"Log/Aquabill_261205_2.log"_s;
+        QTest::newRow("copy refused") << 0 << u"Log/Aquabill_261205_1.log"_s << u""_s;
+        QTest::newRow("new log refused") << 0 << results << u"Log/Aquabill_261205_1.log"_s;
+        // The counter goes as far as 32767; past it the log is kept as it is.
+        QTest::newRow("the day's last counter") << 32766 << u""_s << u"Log/Aquabill_261205_32767.log"_s;
+        QTest::newRow("every counter of the day used") << 32767 << u""_s << u""_s;
     }
 
     void archive()
     {
-        QFETCH(bool, archivedBefore);
+        QFETCH(int, archivedBefore);
         QFETCH(QString, failing);
         QFETCH(QString, archive);
         WindowDriver d;
         QVERIFY(d.start());
         d.folder.write(results, withReport);
-        if (archivedBefore)
-            d.folder.write(u"Log/Aquabill_261205_1.log"_s, "earlier");
+        for (int counter = 1; counter <= archivedBefore; ++counter)
+            d.folder.write(u"Log/Aquabill_261205_%1.log"_s.arg(counter), "earlier");
         d.platform.failWritesTo(failing);
         d.platform.answerWith({Answer::Yes});
         d.click(u"Archive"_s);
         if (!archive.isEmpty())
             QCOMPARE(d.folder.read(archive), withReport);
-        QCOMPARE(d.folder.read(results), failing.isEmpty() ? newLog : withReport);
-        QCOMPARE(d.text(u"Status"_s), failing.isEmpty() ? u"Results Log File Archived"_s : QString());
-        const QString refused = u"Unable to archive the results log file Aquabill.log.\r\nThis may be a permissions problem."_s;
-        QCOMPARE(d.platform.shown.last().text == refused, !failing.isEmpty());
+        const bool refused = archive.isEmpty() || !failing.isEmpty();
+        QCOMPARE(d.folder.read(results), refused ? withReport : newLog);
+        QCOMPARE(d.text(u"Status"_s), refused ? QString() : u"Results Log File Archived"_s);
+        const QString refusal = u"Unable to archive the results log file Aquabill.log.\r\nThis may be a permissions problem."_s;
+        QCOMPARE(d.platform.shown.last().text == refusal, refused);
     }
 
     void logWithoutReportsIsClearedButNotArchived()
