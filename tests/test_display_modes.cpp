@@ -40,6 +40,13 @@ private slots:
                      "?PRate=Prediction period (0 ( No Prediction) or between 1 and 4 Six Month Periods);"
                      "?Disc1=Discount 1 per 6 months ( 0 or between 1% and 30%);"
                      "?Disc2=Discount 2 ( 0 or between 1 and 99);?D2CostP=Total Discount 2");
+        // Each option on its own empties the results, actual and predicted, and the pending problem.
+        QTest::newRow("six-monthly empties the results")
+            << "en_GB" << items("TDays=183;TDaysP=366;Period") << items("TDays=;TDaysP=;PendingMessage=");
+        QTest::newRow("a percentage Discount 1 empties the results")
+            << "en_GB" << items("TCost=£2;TVCostP=£1;Disc1P") << items("TCost=;TVCostP=;PendingMessage=");
+        QTest::newRow("a fixed Discount 2 empties the results")
+            << "en_GB" << items("R1Units=7;R1UnitsP=8;Disc2F") << items("R1Units=;R1UnitsP=;PendingMessage=");
         QTest::newRow("gallons, euro before the amount")
             << "en_IE" << items("TDays=183;TVCostP=€12.00;VolUnits1")
             << items("TDays=183;TVCostP=€12.00;PendingMessage=No Meter Readings To Calculate\n;WVChargeL=/1000 Gal;"

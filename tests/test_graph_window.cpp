@@ -101,7 +101,8 @@ private slots:
             chart << graph.windowTitle() << bars(graph) << median->name()
                   << QString::number(median->at(0).y()) + u' ' + QString::number(median->at(1).y())
                   << c->axes(Qt::Horizontal).at(0)->titleText() + u", "_s + c->axes(Qt::Vertical).at(0)->titleText()
-                  << u"from "_s + QString::number(qobject_cast<QValueAxis *>(c->axes(Qt::Vertical).at(0))->min());
+                  << u"from %1 to %2"_s.arg(qobject_cast<QValueAxis *>(c->axes(Qt::Vertical).at(0))->min())
+                         .arg(qobject_cast<QValueAxis *>(c->axes(Qt::Vertical).at(0))->max());
             // The table shows the log: asking to edit a cell opens no editor on it.
             graph.Readings->setCurrentCell(0, 1);
             QTest::keyClick(graph.Readings, Qt::Key_F2);
@@ -116,7 +117,7 @@ private slots:
         QCOMPARE(chart, (QStringList{"Aquabill Readings", "08/03/2026=1000", "15/03/2026=1100",
                                      "22/03/2026=3000 Unusually high use", "29/03/2026=942.9", "05/04/2026=1028.6",
                                      "12/04/2026=1000", "Median of all 6 intervals: 1014.3 Litres/Day",
-                                     "1014.3 1014.3", "Date of reading, Litres/Day", "from 0"}));
+                                     "1014.3 1014.3", "Date of reading, Litres/Day", "from 0 to 4000"}));
         QCOMPARE(table, (QStringList{"08/03/2026|1007.0|7|7.0|1000.0", "15/03/2026|1014.7|7|7.7|1100.0",
                                      "22/03/2026|1035.7|7|21.0|3000.0", "29/03/2026|1042.3|7|6.6|942.9",
                                      "05/04/2026|1049.5|7|7.2|1028.6", "12/04/2026|1057.0|7|7.0|1000.0"}));

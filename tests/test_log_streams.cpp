@@ -64,9 +64,10 @@ private slots:
         folder.write(logFile, cut.bytes);
         const records::LineCount count = records::countLines(desktop, logFile).value();
         QCOMPARE(std::pair(count.lines, count.recentLine(count.lines - 1)), std::pair(cut.lines, std::optional(cut.last)));
-        // Only the last lines are remembered, and none past the end.
+        // Only the last lines are remembered, the oldest of them too, and none past the end.
         QCOMPARE(count.recentLine(count.lines), std::nullopt);
         QCOMPARE(count.recentLine(count.lines - records::LineCount::Remembered - 1), std::nullopt);
+        QVERIFY(count.recentLine(std::max<qint64>(0, count.lines - records::LineCount::Remembered)));
         folder.write(logFile, cut.meanwhile.isEmpty() ? cut.bytes : cut.meanwhile);
         if (cut.immutable && QProcess::execute("chattr", {"+i", logFile}) != 0)
             QSKIP("this file system or user cannot make a file immutable");

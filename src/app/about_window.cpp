@@ -33,7 +33,6 @@ QLabel *centredLabel(QWidget *parent, const char *name, const QString &caption, 
 frmAbout::frmAbout(AquabillMain &main) : QDialog(&main), m_main(main)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setModal(true);
     setFixedSize(164, 312);
     m_picture = renderPicture(QStringLiteral(":/pictures/about.svg"), size());
 

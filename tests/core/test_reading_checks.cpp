@@ -82,7 +82,7 @@ void TestReadingChecks::consistency_data()
     QTest::newRow("too close, too little") << QStringList{"31/12/1999", "100", "02/01/2000", "101.9"} << sewage
         << "Date 1 must be between 1st Jan 2000 and 31st Dec 2026\nDate 2 must be at least 3 days later than Date 1\n"
            "Meter Reading 2 must be at least 2 greater than Meter Reading 1\n";
-    QTest::newRow("two days") << QStringList{"01/06/2019", "1", "03/06/2019", "3"} << sewage
+    QTest::newRow("two days from the first day") << QStringList{"01/01/2000", "1", "03/01/2000", "3"} << sewage
         << "Date 2 must be at least 3 days later than Date 1\n";
     QTest::newRow("the next year") << QStringList{"01/06/2026", "1", "01/01/2027", "3"}
         << QStringList{"£2.0000", "95.0", "1", "0"}
