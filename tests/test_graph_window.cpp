@@ -98,11 +98,11 @@ private slots:
         QVERIFY(withGraph(d, [&](frmGraph &graph) {
             const QChart *c = graph.Chart->chart();
             const auto *median = qobject_cast<QLineSeries *>(c->series().at(1));
+            const auto *use = qobject_cast<QValueAxis *>(c->axes(Qt::Vertical).at(0));
             chart << graph.windowTitle() << bars(graph) << median->name()
                   << QString::number(median->at(0).y()) + u' ' + QString::number(median->at(1).y())
-                  << c->axes(Qt::Horizontal).at(0)->titleText() + u", "_s + c->axes(Qt::Vertical).at(0)->titleText()
-                  << u"from %1 to %2"_s.arg(qobject_cast<QValueAxis *>(c->axes(Qt::Vertical).at(0))->min())
-                         .arg(qobject_cast<QValueAxis *>(c->axes(Qt::Vertical).at(0))->max());
+                  << c->axes(Qt::Horizontal).at(0)->titleText() + u", "_s + use->titleText()
+                  << u"from %1 to %2"_s.arg(use->min()).arg(use->max());
             // The table shows the log: asking to edit a cell opens no editor on it.
             graph.Readings->setCurrentCell(0, 1);
             QTest::keyClick(graph.Readings, Qt::Key_F2);
