@@ -42,8 +42,8 @@ private slots:
         QVERIFY(d.start());
         QCOMPARE(d.state({"Disc1P", "Disc1", "Save"}), QStringList({"Disc1P=1", "Disc1=5.00", "Save=disabled"}));
         QVERIFY(d.window->minimumSize() == QSize(794, 341) && d.window->maximumSize() == QSize(794, 341));
-        for (const char *heading : {"Label10", "Label3", "Label11"})
-            QVERIFY2(d.find<QLabel>(heading)->font().bold(), heading);
+        for (const char *bold : {"Label10", "Label3", "Label11", "Status"})  // the headings and the status line
+            QVERIFY2(d.find<QLabel>(bold)->font().bold(), bold);
         QCOMPARE(d.find("Graph")->toolTip(), "Chart the saved meter readings");
         // No control lies over another (the frame round the water data aside),
         // and every caption has the room its text needs.

@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("grouped") << "1,234.5" << "en_GB" << 1.0 << 1234.5;
         QTest::newRow("pounds") << "-£1,686.25" << "en_GB" << 0.0 << -1686.25;
         QTest::newRow("euros after, no-break space") << "-1.234,50\u00A0€" << "de_DE" << -1.234 << -1234.5;
+        QTest::newRow("euros after, the locale's own minus") << "\u22121\u00A0234,50\u00A0€" << "fi_FI" << 0.0 << -1234.5;
         QTest::newRow("another locale's symbol") << "$1.25" << "en_GB" << 0.0 << refused;
     }
     void reading()

@@ -129,6 +129,9 @@ private slots:
             << QStringList{"waterVolumeCharge=£0.0000", "discount1=£7.00", "sewageAllowance=",
                            "sewageVolumeCharge=", "taxRate=10,000", "predictionPeriods=", "waterFixedCharge=",
                            "discount2="};
+        QTest::newRow("pound, the other zeros emptied") << "en_GB" << "£"
+            << QStringList{"taxRate=0.0", "discount1=£0", "sewageFixedCharge=0"}
+            << QStringList{"taxRate=", "discount1=", "sewageFixedCharge="};
         QTest::newRow("euro after the amount: no prefix, decimal comma") << "de_DE" << ""
             << QStringList{"waterVolumeCharge=1,5", "waterFixedCharge=37,50", "discount2=1.234,5", "taxRate=19"}
             << QStringList{"waterVolumeCharge=1.5000", "waterFixedCharge=37.50", "discount2=1.234,5",
