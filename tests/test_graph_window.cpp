@@ -146,24 +146,42 @@ private slots:
         QCOMPARE(d.platform.onTopCalls, (QList<bool>{true, true}));
     }
 
-    void tooFewReadingsToChart_data()
+    // Too few readings make no chart; a long log charts its last sixty intervals.
+    void chartedIntervals_data()
     {
         QTest::addColumn<QByteArray>("log");
-        QTest::newRow("new log") << newLog;
-        QTest::newRow("one reading") << newLog + " 01/03/2026,  1000.0" + tariff;
-        QTest::newRow("two on one day") << newLog + " 01/03/2026,  1000.0" + tariff + " 01/03/2026,  1001.0" + tariff;
+        QTest::addColumn<QStringList>("charted");  // the first and last bars; none: no chart, but a message
+        QTest::newRow("new log") << newLog << QStringList{};
+        QTest::newRow("one reading") << newLog + " 01/03/2026,  1000.0" + tariff << QStringList{};
+        QTest::newRow("two on one day") << newLog + " 01/03/2026,  1000.0" + tariff + " 01/03/2026,  1001.0" + tariff
+                                        << QStringList{};
+        QByteArray daily = newLog;
+        for (QDate day(2026, 1, 1); day <= QDate(2026, 3, 3); day = day.addDays(1)) {
+            const QByteArray reading = QByteArray::number(1000 + day.dayOfYear());  // a cubic metre a day
+            daily += ' ' + day.toString(u"dd/MM/yyyy"_s).toLatin1() + ",  " + reading + ".0" + tariff;
+        }
+        QTest::newRow("sixty-one intervals") << daily << QStringList{"03/01/2026=1000", "03/03/2026=1000"};
     }
 
-    void tooFewReadingsToChart()
+    void chartedIntervals()
     {
         QFETCH(QByteArray, log);
+        QFETCH(QStringList, charted);
         WindowDriver d;
         d.folder.write(history, log);
         QVERIFY(d.start());
-        QVERIFY(!withGraph(d, [](frmGraph &) {}));
-        const ScriptedPlatform::Shown shown = d.lastMessage();
-        QCOMPARE(shown.title + u": "_s + shown.text, u"Aquabill Graph: Not enough saved meter readings to chart"_s);
-        QVERIFY(shown.icon == platform::Icon::Exclamation && shown.buttons == platform::Buttons::Ok);
+        QStringList shown;
+        qsizetype rows = 0;
+        QCOMPARE(withGraph(d, [&](frmGraph &graph) { shown = bars(graph); rows = graph.Readings->rowCount(); }),
+                 !charted.isEmpty());
+        if (!charted.isEmpty()) {
+            QCOMPARE(std::pair(shown.size(), rows), std::pair(qsizetype(60), qsizetype(60)));
+            QCOMPARE((QStringList{shown.first(), shown.last()}), charted);
+            return;
+        }
+        const ScriptedPlatform::Shown message = d.lastMessage();
+        QCOMPARE(message.title + u": "_s + message.text, u"Aquabill Graph: Not enough saved meter readings to chart"_s);
+        QVERIFY(message.icon == platform::Icon::Exclamation && message.buttons == platform::Buttons::Ok);
     }
 };
 

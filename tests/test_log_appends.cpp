@@ -23,7 +23,7 @@ private slots:
 
     void append_data()
     {
-        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("before");  // null: no such file
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("room");  // bytes the disk allows past the old end; -1: no limit; -2: none, ever
         QTest::addColumn<QByteArray>("after");
@@ -40,6 +40,7 @@ private slots:
         QTest::newRow("full before the line end is added") << "a"_ba << u"entry"_s << 1 << "a"_ba;
         QTest::newRow("room for all") << "a\r\n"_ba << u"entry"_s << 7 << "a\r\nentry\r\n"_ba;
         QTest::newRow("a file that may not be changed") << "a\r\n"_ba << u"entry"_s << -2 << "a\r\n"_ba;
+        QTest::newRow("a log that is gone is not made again") << QByteArray() << u"entry"_s << -1 << QByteArray();
     }
 
     void append()
@@ -48,7 +49,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, room);
         QFETCH(QByteArray, after);
-        folder.write(logFile, before);
+        before.isNull() ? void(QFile::remove(logFile)) : folder.write(logFile, before);
         rlimit previous{};
         getrlimit(RLIMIT_FSIZE, &previous);
         if (room >= 0) {
@@ -62,7 +63,7 @@ private slots:
         if (room == -2)
             QProcess::execute("chattr", {"-i", logFile});
         setrlimit(RLIMIT_FSIZE, &previous);
-        QCOMPARE(folder.read(logFile), after);
+        QCOMPARE(std::pair(folder.exists(logFile), folder.read(logFile)), std::pair(!before.isNull(), after));
         QCOMPARE(written, after != before);
     }
 
