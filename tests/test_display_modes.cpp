@@ -34,9 +34,9 @@ private slots:
                      "NR2CostP=;UDayL=Litres/Day:");
         QTest::newRow("a tax rate typed names the tax") << "en_GB" << items("VAT=17.5")
             << items("?D1Cost=Total Discount 1 before VAT;?TVCost=Total Cost (inc VAT)");
-        QTest::newRow("options, each emptying what was set since the click before")
-            << "en_GB" << items("TDays=183;Period;Disc1=5;Disc2=3;TVCostP=£1;Disc1P;R1Units=7;Disc2F")
-            << items("TDays=;TVCostP=;R1Units=;PendingMessage=;PRateH=* 6m;Disc1=;Disc1L=%;Disc2=3;"
+        QTest::newRow("options: six-monthly, a percentage Discount 1 and a fixed Discount 2")
+            << "en_GB" << items("Period;Disc1=5;Disc2=3;Disc1P;Disc2F")
+            << items("PRateH=* 6m;Disc1=;Disc1L=%;Disc2=3;"
                      "?PRate=Prediction period (0 ( No Prediction) or between 1 and 4 Six Month Periods);"
                      "?Disc1=Discount 1 per 6 months ( 0 or between 1% and 30%);"
                      "?Disc2=Discount 2 ( 0 or between 1 and 99);?D2CostP=Total Discount 2");
