@@ -151,7 +151,7 @@ private slots:
     void chartedIntervals_data()
     {
         QTest::addColumn<QByteArray>("log");
-        QTest::addColumn<QStringList>("charted");  // bars, the first and last, the value axis; none: a message
+        QTest::addColumn<QStringList>("charted");  // bars, the first and last, the value axis and its ticks; none: a message
         QTest::newRow("new log") << newLog << QStringList{};
         QTest::newRow("one reading") << newLog + " 01/03/2026,  1000.0" + tariff << QStringList{};
         QTest::newRow("two on one day") << newLog + " 01/03/2026,  1000.0" + tariff + " 01/03/2026,  1001.0" + tariff
@@ -162,10 +162,10 @@ private slots:
             daily += ' ' + day.toString(u"dd/MM/yyyy"_s).toLatin1() + ",  " + reading + ".0" + tariff;
         }
         QTest::newRow("sixty-one intervals")
-            << daily << QStringList{"60 bars", "03/01/2026=1000", "03/03/2026=1000", "from 0 to 1500"};
+            << daily << QStringList{"60 bars", "03/01/2026=1000", "03/03/2026=1000", "from 0 to 1500", "0, 500"};
         QTest::newRow("no water used")
             << newLog + " 01/03/2026,  1000.0" + tariff + " 08/03/2026,  1000.0" + tariff + " 15/03/2026,  1000.0" + tariff
-            << QStringList{"2 bars", "08/03/2026=0", "15/03/2026=0", "from 0 to 1"};
+            << QStringList{"2 bars", "08/03/2026=0", "15/03/2026=0", "from 0 to 1", "0.0, 0.2"};
     }
 
     void chartedIntervals()
@@ -180,8 +180,12 @@ private slots:
                      const QStringList all = bars(graph);
                      const auto *use = qobject_cast<QValueAxis *>(graph.Chart->chart()->axes(Qt::Vertical).at(0));
                      QCOMPARE(graph.Readings->rowCount(), all.size());
+                     // The lowest two ticks, labelled as the axis labels them.
+                     const double step = (use->max() - use->min()) / (use->tickCount() - 1);
+                     const QByteArray format = use->labelFormat().toLatin1();
                      shown << u"%1 bars"_s.arg(all.size()) << all.first() << all.last()
-                           << u"from %1 to %2"_s.arg(use->min()).arg(use->max());
+                           << u"from %1 to %2"_s.arg(use->min()).arg(use->max())
+                           << QString::asprintf(format, use->min()) + u", "_s + QString::asprintf(format, use->min() + step);
                  }),
                  !charted.isEmpty());
         if (!charted.isEmpty()) {

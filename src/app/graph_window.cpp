@@ -25,6 +25,9 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 const QColor usualColour(0x3A, 0x7C, 0xB8);
@@ -180,7 +183,12 @@ void frmGraph::buildChart(const records::ReadingSummary &summary)
     useAxis->setTitleText(m_unit);
     useAxis->setRange(lowest, highest > lowest ? highest * 1.1 : lowest + 1);
     useAxis->applyNiceNumbers();
-    useAxis->setLabelFormat(QStringLiteral("%.0f"));
+    // Whole numbers serve any household's use, but a log with next to none
+    // gets ticks a fraction apart, which whole numbers would label 0, 0, 1, 1.
+    // The nice ticks are 1, 2 or 5 times a power of ten apart.
+    const double step = (useAxis->max() - useAxis->min()) / (useAxis->tickCount() - 1);
+    const int decimals = std::max(0, -int(std::floor(std::log10(step) + 1e-9)));
+    useAxis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
     chart->addAxis(dateAxis, Qt::AlignBottom);
     chart->addAxis(useAxis, Qt::AlignLeft);
     for (QAbstractSeries *series : {static_cast<QAbstractSeries *>(bars), static_cast<QAbstractSeries *>(median)}) {
