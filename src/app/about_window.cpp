@@ -37,7 +37,6 @@ frmAbout::frmAbout(AquabillMain &main) : QDialog(&main), m_main(main)
     m_picture = renderPicture(QStringLiteral(":/pictures/about.svg"), size());
 
     Label3 = centredLabel(this, "Label3", QString(), QRect(10, 92, 144, 124));
-    Label3->setAutoFillBackground(true);
     Label3->setStyleSheet(QStringLiteral("background: white; border: 1px solid #9cc7e6;"));
 
     ProgName = centredLabel(this, "ProgName", QStringLiteral("Prog Name"), QRect(14, 100, 136, 30));
