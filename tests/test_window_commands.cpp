@@ -59,12 +59,14 @@ private slots:
         QTimer::singleShot(0, driver.window.get(), [&] {
             auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
             QVERIFY(about);
-            seen << about->windowTitle() << about->ProgName->text() << about->ProgVersion->text();
+            // The web address reads as a link: underlined.
+            seen << about->windowTitle() << about->ProgName->text() << about->ProgVersion->text()
+                 << about->Website->text() + (about->Website->font().underline() ? ", underlined" : "");
             QTest::mouseClick(about->Website, Qt::LeftButton);
             QTest::mouseClick(about->ExitAbout, Qt::LeftButton);
         });
         driver.click("About");
-        QCOMPARE(seen, (QStringList{"About Aquabill", "Aquabill", "Version 3.5"}));
+        QCOMPARE(seen, (QStringList{"About Aquabill", "Aquabill", "Version 3.5", "www.tarnell.example, underlined"}));
         // The box put the window on top, About followed, and closing About put the window back on top,
         // leaving everything else as it was.
         QCOMPARE(driver.platform.onTopCalls, (QList<bool>{true, true, true}));
