@@ -185,7 +185,8 @@ void frmGraph::buildChart(const records::ReadingSummary &summary)
     useAxis->applyNiceNumbers();
     // Whole numbers serve any household's use, but a log with next to none
     // gets ticks a fraction apart, which whole numbers would label 0, 0, 1, 1.
-    // The nice ticks are 1, 2 or 5 times a power of ten apart.
+    // The nice ticks are 1, 2 or 5 times a power of ten apart; the nudge keeps
+    // a step of 0.1 that division leaves as 0.0999… at one decimal.
     const double step = (useAxis->max() - useAxis->min()) / (useAxis->tickCount() - 1);
     const int decimals = std::max(0, -int(std::floor(std::log10(step) + 1e-9)));
     useAxis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
