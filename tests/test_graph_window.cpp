@@ -162,10 +162,13 @@ private slots:
             daily += ' ' + day.toString(u"dd/MM/yyyy"_s).toLatin1() + ",  " + reading + ".0" + tariff;
         }
         QTest::newRow("sixty-one intervals")
-            << daily << QStringList{"60 bars", "03/01/2026=1000", "03/03/2026=1000", "from 0 to 1500", "0, 500"};
+            << daily << QStringList{"bars: 60", "03/01/2026=1000", "03/03/2026=1000", "from 0 to 1500", "0, 500"};
+        QTest::newRow("a few litres a day")
+            << newLog + " 01/03/2026,  1000.0" + tariff + " 26/03/2026,  1000.1" + tariff
+            << QStringList{"bars: 1", "26/03/2026=4", "26/03/2026=4", "from 0 to 5", "0, 1"};
         QTest::newRow("no water used")
             << newLog + " 01/03/2026,  1000.0" + tariff + " 08/03/2026,  1000.0" + tariff + " 15/03/2026,  1000.0" + tariff
-            << QStringList{"2 bars", "08/03/2026=0", "15/03/2026=0", "from 0 to 1", "0.0, 0.2"};
+            << QStringList{"bars: 2", "08/03/2026=0", "15/03/2026=0", "from 0 to 1", "0.0, 0.2"};
     }
 
     void chartedIntervals()
@@ -183,7 +186,7 @@ private slots:
                      // The lowest two ticks, labelled as the axis labels them.
                      const double step = (use->max() - use->min()) / (use->tickCount() - 1);
                      const QByteArray format = use->labelFormat().toLatin1();
-                     shown << u"%1 bars"_s.arg(all.size()) << all.first() << all.last()
+                     shown << u"bars: %1"_s.arg(all.size()) << all.first() << all.last()
                            << u"from %1 to %2"_s.arg(use->min()).arg(use->max())
                            << QString::asprintf(format, use->min()) + u", "_s + QString::asprintf(format, use->min() + step);
                  }),
