@@ -8,6 +8,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -34,8 +36,8 @@ const QByteArray season = newLog + " 01/03/2026,  1000.0" + tariff + " 08/03/202
                           + " 05/04/2026,  1049.5, \xA3" "12345.6789" + tariff + " 05/04/2026,  1050.0" + tariff
                           + " 12/04/2026,  1057.0" + tariff;
 
-// Clicks Graph and hands the chart window, once it is up, to `look`; false
-// when no chart window opened.
+// Clicks Graph and hands the chart window, once it is up, to `look`, then
+// closes it unless `look` did; false when no chart window opened.
 bool withGraph(WindowDriver &d, const std::function<void(frmGraph &)> &look)
 {
     bool opened = false;
@@ -43,7 +45,8 @@ bool withGraph(WindowDriver &d, const std::function<void(frmGraph &)> &look)
         if (auto *graph = qobject_cast<frmGraph *>(QApplication::activeModalWidget())) {
             opened = true;
             look(*graph);
-            QTest::mouseClick(graph->CloseGraph, Qt::LeftButton);
+            if (graph->isVisible())
+                QTest::mouseClick(graph->CloseGraph, Qt::LeftButton);
         }
     });
     d.click(u"Graph"_s);
@@ -99,10 +102,12 @@ private slots:
             const QChart *c = graph.Chart->chart();
             const auto *median = qobject_cast<QLineSeries *>(c->series().at(1));
             const auto *use = qobject_cast<QValueAxis *>(c->axes(Qt::Vertical).at(0));
+            const auto *sets = qobject_cast<QStackedBarSeries *>(c->series().at(0));
             chart << graph.windowTitle() << bars(graph) << median->name()
                   << QString::number(median->at(0).y()) + u' ' + QString::number(median->at(1).y())
                   << c->axes(Qt::Horizontal).at(0)->titleText() + u", "_s + use->titleText()
-                  << u"from %1 to %2"_s.arg(use->min()).arg(use->max());
+                  << u"from %1 to %2"_s.arg(use->min()).arg(use->max())
+                  << sets->barSets().at(0)->color().name() + u" and "_s + sets->barSets().at(1)->color().name();
             // The table shows the log: asking to edit a cell opens no editor on it.
             graph.Readings->setCurrentCell(0, 1);
             QTest::keyClick(graph.Readings, Qt::Key_F2);
@@ -113,11 +118,15 @@ private slots:
                 QVERIFY2(button, name);
                 QTest::mouseClick(button, Qt::LeftButton);
             }
+            // Enter, wherever it is pressed, closes the chart.
+            QTest::keyClick(graph.Readings, Qt::Key_Return);
+            chart << (graph.isVisible() ? u"open after Enter"_s : u"closed by Enter"_s);
         }));
         QCOMPARE(chart, (QStringList{"Aquabill Readings", "08/03/2026=1000", "15/03/2026=1100",
                                      "22/03/2026=3000 Unusually high use", "29/03/2026=942.9", "05/04/2026=1028.6",
                                      "12/04/2026=1000", "Median of all 6 intervals: 1014.3 Litres/Day",
-                                     "1014.3 1014.3", "Date of reading, Litres/Day", "from 0 to 4000"}));
+                                     "1014.3 1014.3", "Date of reading, Litres/Day", "from 0 to 4000",
+                                     "#3a7cb8 and #d03020", "closed by Enter"}));
         QCOMPARE(table, (QStringList{"08/03/2026|1007.0|7|7.0|1000.0", "15/03/2026|1014.7|7|7.7|1100.0",
                                      "22/03/2026|1035.7|7|21.0|3000.0", "29/03/2026|1042.3|7|6.6|942.9",
                                      "05/04/2026|1049.5|7|7.2|1028.6", "12/04/2026|1057.0|7|7.0|1000.0"}));
@@ -147,7 +156,8 @@ private slots:
     }
 
     // Too few readings make no chart; a long log charts its last sixty
-    // intervals; a log with no use at all still has a value axis to read.
+    // intervals, every date legible; a log with no use at all still has a
+    // value axis to read.
     void chartedIntervals_data()
     {
         QTest::addColumn<QByteArray>("log");
@@ -162,13 +172,13 @@ private slots:
             daily += ' ' + day.toString(u"dd/MM/yyyy"_s).toLatin1() + ",  " + reading + ".0" + tariff;
         }
         QTest::newRow("sixty-one intervals")
-            << daily << QStringList{"bars: 60", "03/01/2026=1000", "03/03/2026=1000", "from 0 to 1500", "0, 500"};
+            << daily << QStringList{"bars: 60, dates drawn whole: 60", "03/01/2026=1000", "03/03/2026=1000", "from 0 to 1500", "0, 500"};
         QTest::newRow("a few litres a day")
             << newLog + " 01/03/2026,  1000.0" + tariff + " 26/03/2026,  1000.1" + tariff
-            << QStringList{"bars: 1", "26/03/2026=4", "26/03/2026=4", "from 0 to 5", "0, 1"};
+            << QStringList{"bars: 1, dates drawn whole: 1", "26/03/2026=4", "26/03/2026=4", "from 0 to 5", "0, 1"};
         QTest::newRow("no water used")
             << newLog + " 01/03/2026,  1000.0" + tariff + " 08/03/2026,  1000.0" + tariff + " 15/03/2026,  1000.0" + tariff
-            << QStringList{"bars: 2", "08/03/2026=0", "15/03/2026=0", "from 0 to 1", "0.0, 0.2"};
+            << QStringList{"bars: 2, dates drawn whole: 2", "08/03/2026=0", "15/03/2026=0", "from 0 to 1", "0.0, 0.2"};
     }
 
     void chartedIntervals()
@@ -186,7 +196,12 @@ private slots:
                      // The lowest two ticks, labelled as the axis labels them.
                      const double step = (use->max() - use->min()) / (use->tickCount() - 1);
                      const QByteArray format = use->labelFormat().toLatin1();
-                     shown << u"bars: %1"_s.arg(all.size()) << all.first() << all.last()
+                     // A label cut short is drawn as "...".
+                     int whole = 0;
+                     for (const QGraphicsItem *item : graph.Chart->scene()->items())
+                         if (const auto *label = dynamic_cast<const QGraphicsTextItem *>(item))
+                             whole += QDate::fromString(label->toPlainText(), u"dd/MM/yyyy"_s).isValid();
+                     shown << u"bars: %1, dates drawn whole: %2"_s.arg(all.size()).arg(whole) << all.first() << all.last()
                            << u"from %1 to %2"_s.arg(use->min()).arg(use->max())
                            << QString::asprintf(format, use->min()) + u", "_s + QString::asprintf(format, use->min() + step);
                  }),
