@@ -3,7 +3,7 @@
 #include "records/log_dates.h"
 #include "support/program_folder.h"
 #include "support/history_log.h"
-#include "support/scripted_platform.h"
+#include "platform/scripted_platform.h"
 
 #include <QBuffer>
 #include <QtTest>

@@ -1,5 +1,5 @@
 #include "app/user_folder.h"
-#include "support/scripted_platform.h"
+#include "platform/scripted_platform.h"
 
 #include <QtTest>
 

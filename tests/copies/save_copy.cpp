@@ -5,7 +5,7 @@
 // "ready-<name>" and waits for "go", so that both copies save at the same
 // moment however long each took to start. Prints every message the program
 // showed and fails if there was any.
-#include "support/scripted_platform.h"
+#include "platform/scripted_platform.h"
 
 #include "app/aquabill_main.h"
 

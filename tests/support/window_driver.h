@@ -2,7 +2,7 @@
 
 #include "app/aquabill_main.h"
 #include "support/program_folder.h"
-#include "support/scripted_platform.h"
+#include "platform/scripted_platform.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "support/scripted_platform.h"
+#include "platform/scripted_platform.h"
 
 using namespace platform;
 using namespace Qt::StringLiterals;
