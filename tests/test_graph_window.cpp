@@ -99,15 +99,20 @@ private slots:
         d.platform.saveAs({u"readings"_s, u"no/such/folder/readings.csv"_s, u"chart.svg"_s, u"chart"_s});
         QStringList chart, table;
         QVERIFY(withGraph(d, [&](frmGraph &graph) {
-            const QChart *c = graph.Chart->chart();
+            QChart *c = graph.Chart->chart();
             const auto *median = qobject_cast<QLineSeries *>(c->series().at(1));
             const auto *use = qobject_cast<QValueAxis *>(c->axes(Qt::Vertical).at(0));
-            const auto *sets = qobject_cast<QStackedBarSeries *>(c->series().at(0));
+            // The colour drawn halfway up a usual and an unusual bar.
+            const QImage drawn = graph.Chart->grab().toImage();
+            const auto colourAt = [&](double bar, double height) {
+                const QPointF at = c->mapToPosition(QPointF(bar, height / 2), c->series().at(0));
+                return drawn.pixelColor(graph.Chart->mapFromScene(c->mapToScene(at))).name();
+            };
             chart << graph.windowTitle() << bars(graph) << median->name()
                   << QString::number(median->at(0).y()) + u' ' + QString::number(median->at(1).y())
                   << c->axes(Qt::Horizontal).at(0)->titleText() + u", "_s + use->titleText()
                   << u"from %1 to %2"_s.arg(use->min()).arg(use->max())
-                  << sets->barSets().at(0)->color().name() + u" and "_s + sets->barSets().at(1)->color().name();
+                  << colourAt(1, 1000) + u" and "_s + colourAt(3, 3000);
             // The table shows the log: asking to edit a cell opens no editor on it.
             graph.Readings->setCurrentCell(0, 1);
             QTest::keyClick(graph.Readings, Qt::Key_F2);
