@@ -130,7 +130,8 @@ private slots:
         QTEST(folder.read(logFile), "after");
     }
 
-    // A log that cannot be read whole is not rewritten, and says so.
+    // A log that cannot be read whole, or is gone since it was counted, is
+    // not rewritten, and says so.
     void aFailedReadRemovesNothing()
     {
         const QByteArray bytes = "a\r\nb\r\nc\r\n";
@@ -139,6 +140,9 @@ private slots:
         FailingReads failing;
         QVERIFY(!records::removeLines(failing, logFile, counted, 1, 1));
         QCOMPARE(folder.read(logFile), bytes);
+        QVERIFY(QFile::remove(logFile));
+        QVERIFY(!records::removeLines(desktop, logFile, counted, 1, 1));
+        QVERIFY(!QFile::exists(logFile));
     }
 };
 
