@@ -71,8 +71,11 @@ private slots:
         // A reading edited by hand reads as far as it is a number, as Get Last reads it.
         QTest::newRow("a letter after the point") << title + " 01/03/2026,  1000.0\r\n 08/03/2026,  1007.x\r\n"
             << 60 << qint64(2) << QStringList{"2026-03-08 1007.00 7 7.00 1000.00"} << 1000.0 << QStringList{};
+        // The last reading is 2^63 + 1000: counted in whole tenths it would
+        // wrap round to 1000.0.
         QTest::newRow("readings below one or of a million million are none")
             << title + " 01/03/2026,  0.5\r\n 02/03/2026,\r\n 03/03/2026, x\r\n 04/03/2026, 1000000000000\r\n"
+                       " 05/03/2026, 9223372036854776808.0\r\n"
             << 60 << qint64(0) << QStringList{} << 0.0 << QStringList{};
         QTest::newRow("a reading of one is one") << title + " 01/03/2026,  1.0\r\n 08/03/2026,  8.0\r\n"
             << 60 << qint64(2) << QStringList{"2026-03-08 8.00 7 7.00 1000.00"} << 1000.0 << QStringList{};
