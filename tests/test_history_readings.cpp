@@ -1,9 +1,9 @@
 #include "calc/dates.h"
+#include "platform/scripted_platform.h"
 #include "records/history_readings.h"
 #include "records/log_dates.h"
 #include "support/program_folder.h"
 #include "support/history_log.h"
-#include "platform/scripted_platform.h"
 
 #include <QBuffer>
 #include <QtTest>

@@ -1,7 +1,7 @@
+#include "platform/scripted_platform.h"
 #include "records/saved_entry.h"
 #include "support/history_log.h"
 #include "support/program_folder.h"
-#include "platform/scripted_platform.h"
 
 #include <QtTest>
 

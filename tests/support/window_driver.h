@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/aquabill_main.h"
-#include "support/program_folder.h"
 #include "platform/scripted_platform.h"
+#include "support/program_folder.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
