@@ -49,7 +49,8 @@ private slots:
     }
 
     // A valid file reloads whole, whatever the boxes were changed to first: it is
-    // checked against the options it stores, and no option handler empties a field.
+    // checked against the options it stores, no option handler empties a field,
+    // and the captions follow the options reloaded.
     void resetOverAValidFile_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -58,9 +59,9 @@ private slots:
         QTest::newRow("Discount 1 of 40, box ticked") << edited("Disc1=1\r", "Disc1=41\r") << items("Disc1P=1")
             << items("Disc1P=0;Disc1=£40.00;Status=Defaults Restored");
         QTest::newRow("Discount 1 of 10%, box unticked") << edited("Disc1=1\r", "Disc1=11\r").replace("Disc1PT=1", "Disc1PT=2")
-            << items("Disc1P=0") << items("Disc1P=1;Disc1=10.00;Status=Defaults Restored");
+            << items("Disc1P=0") << items("Disc1P=1;Disc1=10.00;Disc1L=%;Status=Defaults Restored");
         QTest::newRow("six-monthly, box ticked") << edited("PSize=2", "PSize=1").replace("Predict=13", "Predict=3")
-            << items("Period=1;PRate=20") << items("Period=0;PRate=2;Status=Defaults Restored");
+            << items("Period=1;PRate=20") << items("Period=0;PRate=2;PRateH=* 6m;Status=Defaults Restored");
     }
 
     void resetOverAValidFile()
