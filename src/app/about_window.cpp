@@ -60,7 +60,6 @@ frmAbout::frmAbout(AquabillMain &main) : QDialog(&main), m_main(main)
     ExitAbout->setObjectName(QStringLiteral("ExitAbout"));
     ExitAbout->setToolTip(QStringLiteral("Close Aquabill About Screen"));
     ExitAbout->setGeometry(42, 268, 80, 26);
-    ExitAbout->setDefault(true);
 
     connect(ExitAbout, &QPushButton::clicked, this, &frmAbout::ExitAbout_Click);
     connect(Website, &ClickableLabel::clicked, this, &frmAbout::Website_Click);
