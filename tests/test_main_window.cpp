@@ -2,7 +2,10 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -50,8 +53,10 @@ private slots:
         const QList<QWidget *> controls = d.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         for (QWidget *control : controls) {
             if (const auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
-                // A caption that wraps needs room for its longest word and all its lines.
-                const QStringList words = label->wordWrap() ? label->text().split(u' ') : QStringList{label->text()};
+                // A caption that wraps needs room for its longest word and all its lines;
+                // blanks it starts with stay on its first line.
+                const QStringList words = label->wordWrap() ? label->text().split(QRegularExpression(u"(?<=\\S) "_s))
+                                                            : QStringList{label->text()};
                 bool fits = !label->wordWrap() || label->heightForWidth(label->width()) <= label->height();
                 for (const QString &word : words)
                     fits = fits && label->fontMetrics().horizontalAdvance(word) <= label->width();

@@ -151,7 +151,9 @@ const ControlDesign designs[] = {
     {Kind::Label, "Label12", "Units", "", col(4), headLow, cellW, 14, Look::ColumnHead},
     {Kind::Label, "Label19", "Cost", "", col(5), headLow, cellW, 14, Look::ColumnHead},
     {Kind::Label, "Label18", " Water", "", col(6), headLow, cellW, 14, Look::ColumnHead},
-    {Kind::Label, "Label33", " Sewerage", "", col(7), headLow, cellW, 14, Look::ColumnHead},
+    // Its leading blank makes this heading wider than a cell: it takes the
+    // gaps on either side.
+    {Kind::Label, "Label33", " Sewerage", "", col(7) - 2, headLow, cellW + 4, 14, Look::ColumnHead},
     {Kind::Label, "Label5", "Total", "", col(8), headLow, cellW, 14, Look::ColumnHead},
     {Kind::Label, "VCostL", "VAT", "", col(11), headLow, cellW, 14, Look::ColumnHead},
 
