@@ -177,7 +177,8 @@ private slots:
             daily += ' ' + day.toString(u"dd/MM/yyyy"_s).toLatin1() + ",  " + reading + ".0" + tariff;
         }
         QTest::newRow("sixty-one intervals")
-            << daily << QStringList{"bars: 60, dates drawn whole: 60", "03/01/2026=1000", "03/03/2026=1000", "from 0 to 1500", "0, 500"};
+            << daily
+            << QStringList{"bars: 60, dates drawn whole: 60", "03/01/2026=1000", "03/03/2026=1000", "from 0 to 1500", "0, 500"};
         QTest::newRow("a few litres a day")
             << newLog + " 01/03/2026,  1000.0" + tariff + " 26/03/2026,  1000.1" + tariff
             << QStringList{"bars: 1, dates drawn whole: 1", "26/03/2026=4", "26/03/2026=4", "from 0 to 5", "0, 1"};
