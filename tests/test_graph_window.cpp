@@ -108,7 +108,7 @@ private slots:
                 const QPointF at = c->mapToPosition(QPointF(bar, height / 2), c->series().at(0));
                 return drawn.pixelColor(graph.Chart->mapFromScene(c->mapToScene(at))).name();
             };
-            chart << graph.windowTitle() << bars(graph) << median->name()
+            chart << graph.windowTitle() << c->title() << bars(graph) << median->name()
                   << QString::number(median->at(0).y()) + u' ' + QString::number(median->at(1).y())
                   << c->axes(Qt::Horizontal).at(0)->titleText() + u", "_s + use->titleText()
                   << u"from %1 to %2"_s.arg(use->min()).arg(use->max())
@@ -127,7 +127,7 @@ private slots:
             QTest::keyClick(graph.Readings, Qt::Key_Return);
             chart << (graph.isVisible() ? u"open after Enter"_s : u"closed by Enter"_s);
         }));
-        QCOMPARE(chart, (QStringList{"Aquabill Readings", "08/03/2026=1000", "15/03/2026=1100",
+        QCOMPARE(chart, (QStringList{"Aquabill Readings", "Water used per day, all 6 intervals", "08/03/2026=1000", "15/03/2026=1100",
                                      "22/03/2026=3000 Unusually high use", "29/03/2026=942.9", "05/04/2026=1028.6",
                                      "12/04/2026=1000", "Median of all 6 intervals: 1014.3 Litres/Day",
                                      "1014.3 1014.3", "Date of reading, Litres/Day", "from 0 to 4000",
@@ -166,7 +166,7 @@ private slots:
     void chartedIntervals_data()
     {
         QTest::addColumn<QByteArray>("log");
-        QTest::addColumn<QStringList>("charted");  // bars, the first and last, the value axis and its ticks; none: a message
+        QTest::addColumn<QStringList>("charted");  // the counts, bars, the first and last, the value axis and its ticks; none: a message
         QTest::newRow("new log") << newLog << QStringList{};
         QTest::newRow("one reading") << newLog + " 01/03/2026,  1000.0" + tariff << QStringList{};
         QTest::newRow("two on one day") << newLog + " 01/03/2026,  1000.0" + tariff + " 01/03/2026,  1001.0" + tariff
@@ -178,13 +178,15 @@ private slots:
         }
         QTest::newRow("sixty-one intervals")
             << daily
-            << QStringList{"bars: 60, dates drawn whole: 60", "03/01/2026=1000", "03/03/2026=1000", "from 0 to 1500", "0, 500"};
+            << QStringList{"Water used per day, last 60 of 61 intervals; Median of all 61 intervals: 1000 Litres/Day",
+                           "bars: 60, dates drawn whole: 60", "03/01/2026=1000", "03/03/2026=1000", "from 0 to 1500", "0, 500"};
         QTest::newRow("a few litres a day")
             << newLog + " 01/03/2026,  1000.0" + tariff + " 26/03/2026,  1000.1" + tariff
-            << QStringList{"bars: 1, dates drawn whole: 1", "26/03/2026=4", "26/03/2026=4", "from 0 to 5", "0, 1"};
+            << QStringList{"Water used per day, 1 interval; Median of 1 interval: 4 Litres/Day", "bars: 1, dates drawn whole: 1", "26/03/2026=4", "26/03/2026=4", "from 0 to 5", "0, 1"};
         QTest::newRow("no water used")
             << newLog + " 01/03/2026,  1000.0" + tariff + " 08/03/2026,  1000.0" + tariff + " 15/03/2026,  1000.0" + tariff
-            << QStringList{"bars: 2, dates drawn whole: 2", "08/03/2026=0", "15/03/2026=0", "from 0 to 1", "0.0, 0.2"};
+            << QStringList{"Water used per day, all 2 intervals; Median of all 2 intervals: 0 Litres/Day",
+                           "bars: 2, dates drawn whole: 2", "08/03/2026=0", "15/03/2026=0", "from 0 to 1", "0.0, 0.2"};
     }
 
     void chartedIntervals()
@@ -197,7 +199,8 @@ private slots:
         QStringList shown;
         QCOMPARE(withGraph(d, [&](frmGraph &graph) {
                      const QStringList all = bars(graph);
-                     const auto *use = qobject_cast<QValueAxis *>(graph.Chart->chart()->axes(Qt::Vertical).at(0));
+                     const QChart *chart = graph.Chart->chart();
+                     const auto *use = qobject_cast<QValueAxis *>(chart->axes(Qt::Vertical).at(0));
                      QCOMPARE(graph.Readings->rowCount(), all.size());
                      // The lowest two ticks, labelled as the axis labels them.
                      const double step = (use->max() - use->min()) / (use->tickCount() - 1);
@@ -207,7 +210,8 @@ private slots:
                      for (const QGraphicsItem *item : graph.Chart->scene()->items())
                          if (const auto *label = dynamic_cast<const QGraphicsTextItem *>(item))
                              whole += QDate::fromString(label->toPlainText(), u"dd/MM/yyyy"_s).isValid();
-                     shown << u"bars: %1, dates drawn whole: %2"_s.arg(all.size()).arg(whole) << all.first() << all.last()
+                     shown << chart->title() + u"; "_s + chart->series().at(1)->name()
+                           << u"bars: %1, dates drawn whole: %2"_s.arg(all.size()).arg(whole) << all.first() << all.last()
                            << u"from %1 to %2"_s.arg(use->min()).arg(use->max())
                            << QString::asprintf(format, use->min()) + u", "_s + QString::asprintf(format, use->min() + step);
                  }),

@@ -35,6 +35,11 @@ const QColor unusualColour(0xD0, 0x30, 0x20);
 const QColor unusualRow(0xFB, 0xDA, 0xD5);
 const QColor medianColour(0x33, 0x33, 0x33);
 
+// "1 interval" and "all 6 intervals": the chart's title and legend count them.
+QString allIntervals(qsizetype count)
+{
+    return count == 1 ? QStringLiteral("1 interval") : QStringLiteral("all %1 intervals").arg(count);
+}
 
 // A chosen name without a suffix gets the one of the kind of file written.
 QString withSuffix(const QString &path, const QString &suffix)
@@ -158,9 +163,8 @@ void frmGraph::buildChart(const records::ReadingSummary &summary)
     bars->setBarWidth(0.8);
 
     auto *median = new QLineSeries;
-    median->setName(QStringLiteral("Median of all %1 intervals: %2 %3")
-                        .arg(summary.intervals)
-                        .arg(numbers::plain(summary.median), m_unit));
+    median->setName(QStringLiteral("Median of %1: %2 %3")
+                        .arg(allIntervals(summary.intervals), numbers::plain(summary.median), m_unit));
     median->setPen(QPen(medianColour, 2, Qt::DashLine));
     median->append(-0.5, summary.median);
     median->append(double(dates.size()) - 0.5, summary.median);
@@ -168,7 +172,10 @@ void frmGraph::buildChart(const records::ReadingSummary &summary)
     auto *chart = new QChart;
     chart->addSeries(bars);
     chart->addSeries(median);
-    chart->setTitle(QStringLiteral("Water used per day, last %1 of %2 intervals").arg(summary.recent.size()).arg(summary.intervals));
+    chart->setTitle(QStringLiteral("Water used per day, ")
+                    + (qint64(summary.recent.size()) < summary.intervals
+                           ? QStringLiteral("last %1 of %2 intervals").arg(summary.recent.size()).arg(summary.intervals)
+                           : allIntervals(summary.intervals)));
 
     auto *dateAxis = new QBarCategoryAxis;
     dateAxis->append(dates);
