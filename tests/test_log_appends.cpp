@@ -32,7 +32,7 @@ private slots:
         QTest::newRow("empty") << ""_ba << u"entry"_s << -1 << entry;
         QTest::newRow("last line unended") << "a\r\nb"_ba << u"entry"_s << -1 << "a\r\nb\r\nentry\r\n"_ba;
         QTest::newRow("last line ended by LF") << "a\n"_ba << u"entry"_s << -1 << "a\nentry\r\n"_ba;
-        QTest::newRow("last line ended by CR alone") << "a\r"_ba << u"entry"_s << -1 << "a\r\nentry\r\n"_ba;
+        QTest::newRow("a file of one CR") << "\r"_ba << u"entry"_s << -1 << "\r\nentry\r\n"_ba;
         QTest::newRow("outside the code page") << ""_ba << u"\u017c\u03a9\U0001F600 \u00a3\u20ac\u00e9"_s << -1
                                                  << "??? \xA3\x80\xE9\r\n"_ba;
         QTest::newRow("full one byte before the end") << "a\r\n"_ba << u"entry"_s << 6 << "a\r\n"_ba;
