@@ -34,7 +34,8 @@ private slots:
                      "NR2CostP=;UDayL=Litres/Day:");
         // Clear ends with the settings check, which names the totals last.
         QTest::newRow("a tax rate typed names the tax") << "en_GB" << items("VAT=17.5;Clear")
-            << items("?D1Cost=Total Discount 1 before VAT;?TVCost=Total Cost (inc VAT);?TCost=Total Cost (less VAT)");
+            << items("?D1Cost=Total Discount 1 before VAT;?TVCost=Total Cost (inc VAT);"
+                     "?TCost=Total Cost (less VAT)");
         QTest::newRow("options: six-monthly, a percentage Discount 1 and a fixed Discount 2")
             << "en_GB" << items("Period;Disc1=5;Disc2=3;Disc1P;Disc2F")
             << items("PRateH=* 6m;Disc1=;Disc1L=%;Disc2=3;"

@@ -127,10 +127,11 @@ private slots:
             QTest::keyClick(graph.Readings, Qt::Key_Return);
             chart << (graph.isVisible() ? u"open after Enter"_s : u"closed by Enter"_s);
         }));
-        QCOMPARE(chart, (QStringList{"Aquabill Readings", "Water used per day, all 6 intervals", "08/03/2026=1000", "15/03/2026=1100",
-                                     "22/03/2026=3000 Unusually high use", "29/03/2026=942.9", "05/04/2026=1028.6",
-                                     "12/04/2026=1000", "Median of all 6 intervals: 1014.3 Litres/Day",
-                                     "1014.3 1014.3", "Date of reading, Litres/Day", "from 0 to 4000",
+        QCOMPARE(chart, (QStringList{"Aquabill Readings", "Water used per day, all 6 intervals", "08/03/2026=1000",
+                                     "15/03/2026=1100", "22/03/2026=3000 Unusually high use", "29/03/2026=942.9",
+                                     "05/04/2026=1028.6", "12/04/2026=1000",
+                                     "Median of all 6 intervals: 1014.3 Litres/Day", "1014.3 1014.3",
+                                     "Date of reading, Litres/Day", "from 0 to 4000",
                                      "#3a7cb8 and #d03020", "closed by Enter"}));
         QCOMPARE(table, (QStringList{"08/03/2026|1007.0|7|7.0|1000.0", "15/03/2026|1014.7|7|7.7|1100.0",
                                      "22/03/2026|1035.7|7|21.0|3000.0", "29/03/2026|1042.3|7|6.6|942.9",
@@ -166,7 +167,8 @@ private slots:
     void chartedIntervals_data()
     {
         QTest::addColumn<QByteArray>("log");
-        QTest::addColumn<QStringList>("charted");  // the counts, bars, the first and last, the value axis and its ticks; none: a message
+        // The counts, the bars, the first and last bar, the value axis and its ticks; none: a message.
+        QTest::addColumn<QStringList>("charted");
         QTest::newRow("new log") << newLog << QStringList{};
         QTest::newRow("one reading") << newLog + " 01/03/2026,  1000.0" + tariff << QStringList{};
         QTest::newRow("two on one day") << newLog + " 01/03/2026,  1000.0" + tariff + " 01/03/2026,  1001.0" + tariff
@@ -182,7 +184,8 @@ private slots:
                            "bars: 60, dates drawn whole: 60", "03/01/2026=1000", "03/03/2026=1000", "from 0 to 1500", "0, 500"};
         QTest::newRow("a few litres a day")
             << newLog + " 01/03/2026,  1000.0" + tariff + " 26/03/2026,  1000.1" + tariff
-            << QStringList{"Water used per day, 1 interval; Median of 1 interval: 4 Litres/Day", "bars: 1, dates drawn whole: 1", "26/03/2026=4", "26/03/2026=4", "from 0 to 5", "0, 1"};
+            << QStringList{"Water used per day, 1 interval; Median of 1 interval: 4 Litres/Day",
+                           "bars: 1, dates drawn whole: 1", "26/03/2026=4", "26/03/2026=4", "from 0 to 5", "0, 1"};
         QTest::newRow("no water used")
             << newLog + " 01/03/2026,  1000.0" + tariff + " 08/03/2026,  1000.0" + tariff + " 15/03/2026,  1000.0" + tariff
             << QStringList{"Water used per day, all 2 intervals; Median of all 2 intervals: 0 Litres/Day",
