@@ -88,6 +88,10 @@ private slots:
         row("allowance 10", "sewageAllowance=10", "");
         row("allowance 100.1", "sewageAllowance=100.1", "Sewage Volume Allowance must be 0 or between 10 and 100\n");
         row("stored options at their bounds", "Disc1PT=2;Disc2FT=1.5;PSize=2;LogLevel=2;RunOnTop=2;VUnits=2", "");
+        row("stored options past their other bounds",
+            "Disc1PT=2.01;Disc2FT=0.99;PSize=0.99;LogLevel=0;RunOnTop=3;VUnits=0",
+            "Discount 1 Percent Control must be 1 or 2\nDiscount 2 Fixed Control must be 1 or 2\nLog Level must be 1 or 2\n"
+            "Run On Top must be 1 or 2\nMonthly must be 1 or 2\nVolume Units must be 1 or 2\n");
         row("every problem, in order",
             "autoSave=2;onTop=2;monthly=2;Disc1PT=0.5;Disc2FT=2.5;LogLevel=1.5;RunOnTop=0;PSize=2.01;VUnits=3;"
             "discount1Percent=1;waterVolumeCharge=$1.25;sewageVolumeCharge=20;predictionPeriods=5;"
