@@ -48,6 +48,11 @@ private slots:
         for (const char *bold : {"Label10", "Label3", "Label11", "Status"})  // the headings and the status line
             QVERIFY2(d.find<QLabel>(bold)->font().bold(), bold);
         QCOMPARE(d.find("Graph")->toolTip(), "Chart the saved meter readings");
+        // The maker's logo is drawn, not left blank.
+        const QImage logo = d.find<QLabel>("Logo")->pixmap().toImage();
+        QImage blank(logo.size(), logo.format());
+        blank.fill(Qt::transparent);
+        QVERIFY(!logo.isNull() && logo != blank);
         // No control lies over another (the frame round the water data aside),
         // and every caption has the room its text needs.
         const QList<QWidget *> controls = d.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
