@@ -127,6 +127,7 @@ private slots:
         // Checked against the six-monthly working it stores, a prediction of 12 periods is out of range.
         QTest::newRow("six-monthly, 12 periods") << edited("PSize=2", "PSize=1") << 1 << corrupted << false;
         QTest::newRow("gallons") << edited("VUnits=1", "VUnits=2") << 0 << items("VolUnits1=1;WVChargeL=/1000 Gal") << false;
+        QTest::newRow("Discount 2 fixed") << edited("Disc2FT=1", "Disc2FT=2") << 0 << items("Disc2F=1") << false;
         QTest::newRow("no file") << QByteArray() << 1
             << QStringList{"Aquabill Configuration File Error: The configuration file is missing or corrupted" + end} << false;
         QTest::newRow("section in lower case") << edited("[Run]", "[run]") << 1 << corrupted << false;
