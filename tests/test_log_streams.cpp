@@ -144,6 +144,13 @@ private slots:
         QVERIFY(!records::removeLines(desktop, logFile, counted, 1, 1));
         QVERIFY(!QFile::exists(logFile));
     }
+
+    // A read the disk refuses is a failure to report, never the end of the log.
+    void aRefusedReadIsNoEnd()
+    {
+        // Read from its start, this file gives an input/output error: nothing is mapped at address 0.
+        QCOMPARE(records::countLines(desktop, QStringLiteral("/proc/self/mem")).has_value(), false);
+    }
 };
 
 QTEST_MAIN(TestLogStreams)
