@@ -45,8 +45,8 @@ private slots:
         // Each option on its own empties the results, actual and predicted, and the pending problem.
         QTest::newRow("six-monthly empties the results")
             << "en_GB" << items("TDays=183;TDaysP=366;Period") << items("TDays=;TDaysP=;PendingMessage=");
-        QTest::newRow("a percentage Discount 1 empties the results")
-            << "en_GB" << items("TCost=£2;TVCostP=£1;Disc1P") << items("TCost=;TVCostP=;PendingMessage=");
+        QTest::newRow("Discount 1 as a percentage and back empties the results and its %")
+            << "en_GB" << items("TCost=£2;TVCostP=£1;Disc1P;Disc1P") << items("TCost=;TVCostP=;Disc1L=;PendingMessage=");
         QTest::newRow("a fixed Discount 2 empties the results")
             << "en_GB" << items("R1Units=7;R1UnitsP=8;Disc2F") << items("R1Units=;R1UnitsP=;PendingMessage=");
         QTest::newRow("gallons, euro before the amount")

@@ -35,11 +35,12 @@ private slots:
         QVERIFY(d.start());
         QCOMPARE(d.folder.read(results), "odd\r\n" + startUpEntry);
         QVERIFY(!d.folder.exists(history));
-        // Then the restore of the last reading finds no history log.
+        // Then the restore of the last reading finds no history log, and so does Rem Last.
+        d.click(u"Del_Last"_s);
+        const QString missing = u"Aquabill History Log File Error: The history log file is either missing\r\nor "
+                                "corrupted. Delete the log file \r\nAquabill_H.log if it exists and restart\r\nthe program."_s;
         QCOMPARE(d.messages(), (QStringList{u"Aquabill Log File Error: Unable to create the log files.\r\nThis may be a "
-                                            "permissions problem."_s, u"Aquabill History Log File Error: The history log file "
-                                            "is either missing\r\nor corrupted. Delete the log file \r\nAquabill_H.log if "
-                                            "it exists and restart\r\nthe program."_s}));
+                                            "permissions problem."_s, missing, missing}));
     }
 
     void viewButtonsStartTheViewerOnTheirLogs()

@@ -23,6 +23,10 @@ private slots:
             const bool result = box->isReadOnly() && box->alignment() & Qt::AlignRight;
             const bool input = inputs.contains(box->objectName());
             QVERIFY2(input ? !box->isReadOnly() : result, qPrintable(box->objectName()));
+            // Typed figures line up on the right, as results do; the dates and the periods to predict are centred.
+            const Qt::Alignment typed = QStringList{"Date1", "Date2", "PRate"}.contains(box->objectName())
+                                            ? Qt::AlignHCenter : Qt::AlignRight;
+            QVERIFY2(!input || (box->alignment() & Qt::AlignHorizontal_Mask) == typed, qPrintable(box->objectName()));
             // Of the boxes typed into, only the discounts are typed in orange.
             box->ensurePolished();
             const bool orange = box->palette().color(QPalette::Text) == QColor(255, 128, 0);
