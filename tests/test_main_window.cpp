@@ -36,6 +36,9 @@ private slots:
         d.type("Notes", "Meter moved");
         QTest::keyClick(d.find<QPlainTextEdit>("Notes"), Qt::Key_Tab);
         QCOMPARE(d.text("Notes"), "Meter moved");
+        // Checking the readings leaves the notes as typed, so Ctrl+Z still undoes the typing.
+        d.click("Calc");
+        QVERIFY(d.find<QPlainTextEdit>("Notes")->document()->isUndoAvailable());
         d.type("Notes", "Meter moved\n" + QString(80, 'x'));
         QCOMPARE(d.text("Notes"), "Meter moved\n" + QString(63, 'x'));
     }
