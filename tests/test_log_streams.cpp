@@ -68,6 +68,9 @@ private slots:
         QCOMPARE(count.recentLine(count.lines), std::nullopt);
         QCOMPARE(count.recentLine(count.lines - records::LineCount::Remembered - 1), std::nullopt);
         QVERIFY(count.recentLine(std::max<qint64>(0, count.lines - records::LineCount::Remembered)));
+        // Nor is a start known for a line before them or past the end: a cut there would lose lines.
+        QCOMPARE(count.startOfLine(count.lines - records::LineCount::Remembered - 1), std::nullopt);
+        QCOMPARE(count.startOfLine(count.lines + 1), std::nullopt);
         folder.write(logFile, cut.meanwhile.isEmpty() ? cut.bytes : cut.meanwhile);
         if (cut.immutable && QProcess::execute("chattr", {"+i", logFile}) != 0)
             QSKIP("this file system or user cannot make a file immutable");
