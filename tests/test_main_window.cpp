@@ -19,8 +19,11 @@ private slots:
             QString("Date1 NRead1 Date2 NRead2 NormalR1 SCharge NormalR2 CheapR BPoint PRate Disc1 VAT Disc2").split(' ');
         const auto boxes = d.window->findChildren<QLineEdit *>();
         QCOMPARE(boxes.size(), inputs.size() + 28);
+        const QColor typedBackground = d.find<QLineEdit>("NRead1")->palette().color(QPalette::Base);
         for (QLineEdit *box : boxes) {
-            const bool result = box->isReadOnly() && box->alignment() & Qt::AlignRight;
+            // A result also stands out from the boxes typed into by its shaded background.
+            const bool result = box->isReadOnly() && box->alignment() & Qt::AlignRight
+                                && box->palette().color(QPalette::Base) != typedBackground;
             const bool input = inputs.contains(box->objectName());
             QVERIFY2(input ? !box->isReadOnly() : result, qPrintable(box->objectName()));
             // Typed figures line up on the right, as results do; the dates and the periods to predict are centred.
