@@ -87,36 +87,46 @@ private slots:
     {
         QTest::addColumn<int>("archivedBefore");  // the day's archives already there
         QTest::addColumn<QString>("failing");      // a write that fails
+        QTest::addColumn<QList<Answer>>("answers");  // to archive, then to clear without archiving
         QTest::addColumn<QString>("archive");      // the copy made; none when it is refused
-        QTest::newRow("first of the day") << 0 << u""_s << u"Log/Aquabill_261205_1.log"_s;
-        QTest::newRow("second of the day") << 1 << u""_s << u"Log/Aquabill_261205_2.log"_s;
-        QTest::newRow("copy refused") << 0 << u"Log/Aquabill_261205_1.log"_s << u""_s;
-        QTest::newRow("new log refused") << 0 << results << u"Log/Aquabill_261205_1.log"_s;
+        QTest::addColumn<QString>("status");       // none when the log is kept
+        const QString archived = u"Results Log File Archived"_s;
+        const QList<Answer> yes = {Answer::Yes};
+        QTest::newRow("first of the day") << 0 << u""_s << yes << u"Log/Aquabill_261205_1.log"_s << archived;
+        QTest::newRow("second of the day") << 1 << u""_s << yes << u"Log/Aquabill_261205_2.log"_s << archived;
+        QTest::newRow("copy refused") << 0 << u"Log/Aquabill_261205_1.log"_s << yes << u""_s << u""_s;
+        QTest::newRow("new log refused") << 0 << results << yes << u"Log/Aquabill_261205_1.log"_s << u""_s;
         // The counter goes as far as 32767; past it the log is kept as it is.
-        QTest::newRow("the day's last counter") << 32766 << u""_s << u"Log/Aquabill_261205_32767.log"_s;
-        QTest::newRow("every counter of the day used") << 32767 << u""_s << u""_s;
+        QTest::newRow("the day's last counter") << 32766 << u""_s << yes << u"Log/Aquabill_261205_32767.log"_s << archived;
+        QTest::newRow("every counter of the day used") << 32767 << u""_s << yes << u""_s << u""_s;
+        // Reports are cleared without a copy only when the user says so a second time.
+        QTest::newRow("cleared, not archived") << 0 << u""_s << QList<Answer>{Answer::No, Answer::Yes} << u""_s
+                                               << u"Results Log File Cleared"_s;
+        QTest::newRow("clearing declined") << 0 << u""_s << QList<Answer>{Answer::No, Answer::No} << u""_s << u""_s;
     }
 
     void archive()
     {
         QFETCH(int, archivedBefore);
         QFETCH(QString, failing);
+        QFETCH(QList<Answer>, answers);
         QFETCH(QString, archive);
+        QFETCH(QString, status);
         WindowDriver d;
         QVERIFY(d.start());
         d.folder.write(results, withReport);
         for (int counter = 1; counter <= archivedBefore; ++counter)
             d.folder.write(u"Log/Aquabill_261205_%1.log"_s.arg(counter), "earlier");
         d.platform.failWritesTo(failing);
-        d.platform.answerWith({Answer::Yes});
+        for (Answer answer : answers)
+            d.platform.answerWith({answer});
         d.click(u"Archive"_s);
         if (!archive.isEmpty())
             QCOMPARE(d.folder.read(archive), withReport);
-        const bool refused = archive.isEmpty() || !failing.isEmpty();
-        QCOMPARE(d.folder.read(results), refused ? withReport : newLog);
-        QCOMPARE(d.text(u"Status"_s), refused ? QString() : u"Results Log File Archived"_s);
+        QCOMPARE(d.folder.read(results), status.isEmpty() ? withReport : newLog);
+        QCOMPARE(d.text(u"Status"_s), status);
         const QString refusal = u"Unable to archive the results log file Aquabill.log.\r\nThis may be a permissions problem."_s;
-        QCOMPARE(d.platform.shown.last().text == refusal, refused);
+        QCOMPARE(d.platform.shown.last().text == refusal, status.isEmpty() && answers.first() == Answer::Yes);
     }
 
     void logWithoutReportsIsClearedButNotArchived()
