@@ -57,6 +57,7 @@ private slots:
         QVERIFY(d.window->minimumSize() == QSize(794, 341) && d.window->maximumSize() == QSize(794, 341));
         for (const char *bold : {"Label10", "Label3", "Label11", "Status"})  // the headings and the status line
             QVERIFY2(d.find<QLabel>(bold)->font().bold(), bold);
+        QCOMPARE(d.window->windowTitle(), "Aquabill");
         QCOMPARE(d.find("Graph")->toolTip(), "Chart the saved meter readings");
         // The maker's logo is drawn, not left blank.
         const QImage logo = d.find<QLabel>("Logo")->pixmap().toImage();
