@@ -117,10 +117,19 @@ private slots:
 
     // A history log that cannot be read is reported as a missing one, and the
     // calculation stands.
+    void unreadableHistoryDuringCalculate_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("a folder in its place") << true;
+        // Nothing is mapped at address 0, so reading this file from its start fails as a failing disk does.
+        QTest::newRow("a read the disk refuses") << false;
+    }
+
     void unreadableHistoryDuringCalculate()
     {
+        QFETCH(bool, folder);
         QVERIFY(QFile::remove(history));
-        QVERIFY(QDir().mkdir(history));
+        QVERIFY(folder ? QDir().mkdir(history) : QFile::link(u"/proc/self/mem"_s, history));
         d->enter(reading + QStringList{"Calc"});
         QCOMPARE(d->messages(), (QStringList{u"Aquabill History Log File Error: The history log file is either missing"
                                              u"\r\nor corrupted. Delete the log file \r\nAquabill_H.log if it exists and "
