@@ -4,7 +4,6 @@
 #include "platform/single_byte_text.h"
 
 #include <QFontMetricsF>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QtTest>
 
@@ -12,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Edits = QList<QPair<QString, QString>>;  // regular expression, replacement
+using Edits = ReportEdits;
 
 const QStringList bill = u"Period=0;VolUnits1=0;Disc1P=1;Disc2F=1;AutoSave=0;Date1=01/03/2017;Date2=01/09/2017;"
                          "NRead1=1000.0;NRead2=1056.5;NormalR1=1.5432;NormalR2=2.1034;BPoint=95;SCharge=38.50;"
@@ -38,12 +37,7 @@ private slots:
     {
         QFETCH(QStringList, changes);
         QFETCH(Edits, edits);
-        QString expected = workedReport + u"\r\n"_s;  // the append ends the last line
-        for (const auto &[pattern, replacement] : edits) {
-            const QRegularExpression edit(pattern, QRegularExpression::MultilineOption);
-            QVERIFY2(expected.contains(edit), qPrintable(pattern));
-            expected.replace(edit, replacement);
-        }
+        const QString expected = editedReport(edits) + u"\r\n"_s;  // the append ends the last line
         WindowDriver d;
         QVERIFY(d.start());
         const QString before = QString::fromLatin1(d.folder.read(u"Log/Aquabill.log"_s));

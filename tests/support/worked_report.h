@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
+#include <QRegularExpression>
 #include <QString>
+#include <QtGlobal>
 
 // The report of the worked example, a six-monthly bill with every charge, both
 // discounts and tax, as the calculation of 10:15:42 on 5 December 2026 makes
@@ -44,3 +48,19 @@ Total Cost                  :  £616.57
 -------------------------------------------------------------------------------
 
 )").replace(u'\n', QStringLiteral("\r\n"));
+
+using ReportEdits = QList<QPair<QString, QString>>;  // regular expression, replacement
+
+// The worked report as a case changes it. An edit that matches nothing is a
+// fault in the case itself, which would otherwise pass on the unchanged text.
+inline QString editedReport(const ReportEdits &edits)
+{
+    QString report = workedReport;
+    for (const auto &[pattern, replacement] : edits) {
+        const QRegularExpression edit(pattern, QRegularExpression::MultilineOption);
+        if (!report.contains(edit))
+            qFatal("the edit %s matches nothing in the worked report", qPrintable(pattern));
+        report.replace(edit, replacement);
+    }
+    return report;
+}
