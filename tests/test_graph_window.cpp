@@ -11,6 +11,8 @@
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QImage>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QStackedBarSeries>
@@ -108,11 +110,17 @@ private slots:
                 const QPointF at = c->mapToPosition(QPointF(bar, height / 2), c->series().at(0));
                 return drawn.pixelColor(graph.Chart->mapFromScene(c->mapToScene(at))).name();
             };
+            // A legend key is edged in its own colour, as the bars are.
+            QStringList keys;
+            for (const QLegendMarker *key : c->legend()->markers(c->series().at(0))) {
+                const QColor fill = key->brush().color(), edge = key->pen().color();
+                keys << key->label() + u' ' + fill.name() + (edge == fill ? QString() : u" edged "_s + edge.name());
+            }
             chart << graph.windowTitle() << c->title() << bars(graph) << median->name()
                   << QString::number(median->at(0).y()) + u' ' + QString::number(median->at(1).y())
                   << c->axes(Qt::Horizontal).at(0)->titleText() + u", "_s + use->titleText()
                   << u"from %1 to %2"_s.arg(use->min()).arg(use->max())
-                  << colourAt(1, 1000) + u" and "_s + colourAt(3, 3000);
+                  << colourAt(1, 1000) + u" and "_s + colourAt(3, 3000) << keys.join(u", "_s);
             // The table shows the log: asking to edit a cell opens no editor on it.
             graph.Readings->setCurrentCell(0, 1);
             QTest::keyClick(graph.Readings, Qt::Key_F2);
@@ -132,7 +140,8 @@ private slots:
                                      "05/04/2026=1028.6", "12/04/2026=1000",
                                      "Median of all 6 intervals: 1014.3 Litres/Day", "1014.3 1014.3",
                                      "Date of reading, Litres/Day", "from 0 to 4000",
-                                     "#3a7cb8 and #d03020", "closed by Enter"}));
+                                     "#3a7cb8 and #d03020", "Litres/Day #3a7cb8, Unusually high use #d03020",
+                                     "closed by Enter"}));
         QCOMPARE(table, (QStringList{"08/03/2026|1007.0|7|7.0|1000.0", "15/03/2026|1014.7|7|7.7|1100.0",
                                      "22/03/2026|1035.7|7|21.0|3000.0", "29/03/2026|1042.3|7|6.6|942.9",
                                      "05/04/2026|1049.5|7|7.2|1028.6", "12/04/2026|1057.0|7|7.0|1000.0"}));
