@@ -103,6 +103,9 @@ private slots:
         d.folder.write("Data/Aquabill.ini", edited("VUnits=1", "VUnits=40000").replace("Disc1=1\r", "Disc1=6\r"));
         const qsizetype before = d.folder.read("Log/Aquabill.log").size();
         d.click("Reset_Defaults");
+        // Ending closes the window, which must not end the program a second time.
+        d.window->close();
+        QCOMPARE(d.platform.quitCodes, QList<int>{2});
         QCOMPARE(d.window->exitCode(), 2);
         QCOMPARE(d.messages(), QStringList{"Aquabill Fatal Error: Error Number 162\r\nA Fatal Config Read Error Has "
                                            "Occurred\r\nThe Program Will Now Terminate"});
