@@ -350,28 +350,18 @@ Controls buildControls(QWidget *window)
 
     Controls c{};
 #define BIND(type, name) c.name = find<type>(window, #name)
-    BIND(QLabel, Label26); BIND(QLabel, Status); BIND(ClickableLabel, Logo);
+    BIND(QLabel, Status); BIND(ClickableLabel, Logo);
     BIND(QPushButton, Update); BIND(QPushButton, Del_Last); BIND(QPushButton, Get_Last); BIND(QPushButton, Graph);
-    BIND(QLabel, Label10); BIND(QLabel, Label7); BIND(QLabel, Label6); BIND(QLabel, Label21);
-    BIND(QLabel, Label13); BIND(QLabel, Label16);
     BIND(QLineEdit, Date1); BIND(QLineEdit, NRead1); BIND(QLineEdit, Date2); BIND(QLineEdit, NRead2);
     BIND(QPlainTextEdit, Notes);
-    BIND(QLabel, Label41); BIND(QLabel, Label3); BIND(QLabel, Label14); BIND(QLabel, Label36); BIND(QLabel, Label35);
-    BIND(QLabel, Label43); BIND(QLabel, Label1); BIND(QLabel, WVChargeL); BIND(QLabel, Label25); BIND(QLabel, PRateH);
-    BIND(QLabel, Label44); BIND(QLabel, Label2); BIND(QLabel, Label23); BIND(QLabel, Disc1L); BIND(QLabel, Label8);
-    BIND(QLabel, Label48); BIND(QLabel, SVChargeL); BIND(QLabel, VATH); BIND(QLabel, Label45); BIND(QLabel, Label32);
-    BIND(QLabel, Label31); BIND(QLabel, Label34); BIND(QLabel, Label27); BIND(QLabel, Label28);
+    BIND(QLabel, WVChargeL); BIND(QLabel, SVChargeL); BIND(QLabel, PRateH); BIND(QLabel, Disc1L); BIND(QLabel, VATH);
     BIND(QCheckBox, VolUnits1); BIND(QCheckBox, Disc1P); BIND(QCheckBox, Disc2F); BIND(QCheckBox, AutoSave);
     BIND(QCheckBox, OnTop); BIND(QCheckBox, Period); BIND(QCheckBox, NoHistory);
     BIND(QLineEdit, NormalR1); BIND(QLineEdit, PRate); BIND(QLineEdit, SCharge); BIND(QLineEdit, Disc1);
     BIND(QLineEdit, NormalR2); BIND(QLineEdit, VAT); BIND(QLineEdit, CheapR); BIND(QLineEdit, Disc2);
     BIND(QLineEdit, BPoint);
     BIND(QPushButton, Reset_Defaults); BIND(QPushButton, Save_Defaults);
-    BIND(QLabel, Label11); BIND(QLabel, UDayL); BIND(QLabel, Label22); BIND(QLabel, Label9); BIND(QLabel, Label20);
-    BIND(QLabel, Label4); BIND(QLabel, THead); BIND(QLabel, DHead); BIND(QLabel, Label38); BIND(QLabel, TVHead);
-    BIND(QLabel, Label24); BIND(QLabel, Label17); BIND(QLabel, Label15); BIND(QLabel, Label12); BIND(QLabel, Label19);
-    BIND(QLabel, Label18); BIND(QLabel, Label33); BIND(QLabel, Label5); BIND(QLabel, VCostL); BIND(QLabel, Label30);
-    BIND(QLabel, Label29);
+    BIND(QLabel, UDayL); BIND(QLabel, VCostL);
     BIND(QLineEdit, UDay); BIND(QLineEdit, CDay);
     BIND(QLineEdit, TDays); BIND(QLineEdit, R1Units); BIND(QLineEdit, NR1Cost); BIND(QLineEdit, R2Units);
     BIND(QLineEdit, NR2Cost); BIND(QLineEdit, TSCharge); BIND(QLineEdit, CRCost); BIND(QLineEdit, TFCharge);
