@@ -9,10 +9,10 @@ class QTimer;
 class QWidget;
 class ClickableLabel;
 
-// The controls of the main window the program works with. Their texts are the
-// program's data: every tariff value, reading and result is the text of one of
-// these boxes. Each widget's objectName is its name here; the captions that
-// never change are found by their names alone.
+// The controls of the main window the program reads or changes. Their texts are
+// the program's data: every tariff value, reading and result is the text of one
+// of these boxes. Each widget's objectName is its name here; the captions that
+// never change are not listed, but carry their names as well.
 struct Controls {
     // Title band
     QLabel *Status;
