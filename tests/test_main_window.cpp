@@ -35,6 +35,10 @@ private slots:
             const bool orange = box->palette().color(QPalette::Text) == QColor(255, 128, 0);
             QVERIFY2(!input || orange == box->objectName().startsWith("Disc"), qPrintable(box->objectName()));
         }
+        // Captions are written in dark green.
+        auto *caption = d.find<QLabel>("Label1");
+        caption->ensurePolished();
+        QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0x00, 0x66, 0x00));
         // Tab leaves the notes for the next box rather than typing into them.
         d.type("Notes", "Meter moved");
         QTest::keyClick(d.find<QPlainTextEdit>("Notes"), Qt::Key_Tab);
