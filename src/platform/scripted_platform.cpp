@@ -1,5 +1,7 @@
 #include "platform/scripted_platform.h"
 
+#include <QApplication>
+
 using namespace platform;
 using namespace Qt::StringLiterals;
 
@@ -109,4 +111,10 @@ QString ScriptedPlatform::saveFileName(const QString &title, const QString &sugg
     const QString path = m_savePaths.front();
     m_savePaths.pop_front();
     return path;
+}
+
+void ScriptedPlatform::quit(int exitCode)
+{
+    quitCodes << exitCode;
+    QApplication::closeAllWindows();
 }

@@ -41,7 +41,9 @@ public:
     // Window tests never take the machine's real locks; several run at once.
     bool createNamedLock(const QString &) override { return true; }
     void placeOnTop(QWidget *, bool onTop) override { onTopCalls << onTop; }
-    void quit(int exitCode) override { quitCodes << exitCode; }
+    // Records the end and closes every window, as the desktop does when the
+    // program ends; the event loops the tests run in are left running.
+    void quit(int exitCode) override;
 
     void setNow(const QDateTime &now) { m_now = now; }
     // The next message boxes are answered with these, in order; unscripted
