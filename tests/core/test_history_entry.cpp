@@ -49,6 +49,8 @@ private slots:
             << u" 01/09/2019, 123456.7"_s + rest + u"    5.00%, F £10.00,  6 mth"_s;
         QTest::newRow("long date in its eleven-character form") << u"hu_HU"_s << u"date2=2019. 09. 15."_s
             << u"15-sze-2019,  1290.5"_s + rest + u"    5.00%, F £10.00,  6 mth"_s;
+        QTest::newRow("eleven characters, as typed") << u"en_GB"_s << u"date2=15-sep-2019"_s
+            << u"15-sep-2019,  1290.5"_s + rest + u"    5.00%, F £10.00,  6 mth"_s;
         QTest::newRow("long text that is no date, as typed") << u"en_GB"_s << u"date2=not a date at all"_s
             << u"not a date at all,  1290.5"_s + rest + u"    5.00%, F £10.00,  6 mth"_s;
     }

@@ -76,8 +76,10 @@ private slots:
             "Water Fixed Charge must be either 0 or between 5 and 99\nSewage Fixed Charge must be either 0 or between 5 and 99\n");
         row("grouped sewage fixed", "sewageFixedCharge=10,000",
             "Sewage Fixed Charge must be either 0 or between 5 and 99\n");
-        row("discount 1 amount 1 and 99, discount 2 99", "discount1=99;discount2=99", "");
+        row("discount 1 amount 1", "discount1=1", "");
+        row("discount 1 amount 99, discount 2 99", "discount1=99;discount2=99", "");
         row("discount 1 amount 0.99", "discount1=0.99", "Discount 1 must be either 0 or between 1 and 99\n");
+        row("discount 1 percentage 1", "discount1Percent=1;discount1=1", "");
         row("discount 1 percentage 30", "discount1Percent=1;discount1=30", "");
         row("discount 1 percentage 30.01", "discount1Percent=1;discount1=30.01",
             "Discount 1 must be either 0 or between 1% and 30%\n");
