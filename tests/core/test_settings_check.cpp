@@ -50,45 +50,40 @@ private slots:
             QTest::newRow(name) << QString(changes).split(';', Qt::SkipEmptyParts) << expected;
         };
         row("shipped tariff", "", "");
-        row("water volume 0.10", "waterVolumeCharge=0.10", "");
-        row("water volume 9.99", "waterVolumeCharge=9.99", "");
+        // Every limit at once: one that is wrong names itself among the problems.
         const QString water = "Water Volume Charge must be between 0.10 and 9.99\n";
-        row("water volume 0.09", "waterVolumeCharge=0.09", water);
-        row("water volume 10", "waterVolumeCharge=10", water);
+        const QString sewage = "Sewage Volume Charge must be 0 or between 0.10 and 9.99\n";
+        const QString months = "Prediction Period must be either 0 or between 1 and 24\n";
+        const QString sixMonths = "Prediction Period must be either 0 or between 1 and 4\n";
+        const QString fixed = "Water Fixed Charge must be either 0 or between 5 and 99\n"
+                              "Sewage Fixed Charge must be either 0 or between 5 and 99\n";
+        const QString percentage = "Discount 1 must be either 0 or between 1% and 30%\n";
+        const QString rest = "Discount 1 must be either 0 or between 1 and 99\nDiscount 2 must be either 0 or between 1 "
+                             "and 99\nVAT Rate must be between 0 and 50%\nSewage Volume Allowance must be 0 or between 10 "
+                             "and 100\n";
+        row("every lower bound", "waterVolumeCharge=0.10;sewageVolumeCharge=0.10;predictionPeriods=0;waterFixedCharge=2;"
+            "sewageFixedCharge=2;discount1=1;discount2=1;taxRate=1;sewageAllowance=10", "");
+        row("every upper bound", "waterVolumeCharge=9.99;sewageVolumeCharge=9.99;predictionPeriods=24;waterFixedCharge=99;"
+            "sewageFixedCharge=99;discount1=99;discount2=99;taxRate=50;sewageAllowance=100", "");
+        row("just below every lower bound", "waterVolumeCharge=0.09;sewageVolumeCharge=0.09;predictionPeriods=-0.01;"
+            "waterFixedCharge=1.99;sewageFixedCharge=1.99;discount1=0.99;discount2=0.99;taxRate=0.99;sewageAllowance=9.99",
+            water + sewage + months + fixed + rest);
+        row("just above every upper bound", "waterVolumeCharge=10;sewageVolumeCharge=9.991;predictionPeriods=24.01;"
+            "waterFixedCharge=99.01;sewageFixedCharge=99.01;discount1=99.01;discount2=99.01;taxRate=50.1;"
+            "sewageAllowance=100.1", water + sewage + months + fixed + rest);
+        row("six-monthly, a percentage, lower bounds", "monthly=0;predictionPeriods=0;discount1Percent=1;discount1=1", "");
+        row("six-monthly, a percentage, upper bounds", "monthly=0;predictionPeriods=4;discount1Percent=1;discount1=30", "");
+        row("six-monthly, a percentage, just below", "monthly=0;predictionPeriods=-0.01;discount1Percent=1;discount1=0.99",
+            sixMonths + percentage);
+        row("six-monthly, a percentage, just above", "monthly=0;predictionPeriods=4.01;discount1Percent=1;discount1=30.01",
+            sixMonths + percentage);
         row("water volume empty", "waterVolumeCharge=", water);
         row("water volume unreadable", "waterVolumeCharge=1.5x", water);
-        const QString sewage = "Sewage Volume Charge must be 0 or between 0.10 and 9.99\n";
         row("sewage volume 0", "sewageVolumeCharge=0;sewageAllowance=", "");
-        row("sewage volume 0.09", "sewageVolumeCharge=0.09", sewage);
-        row("sewage volume 9.991", "sewageVolumeCharge=9.991", sewage);
-        row("monthly, 24 periods", "predictionPeriods=24", "");
-        row("monthly, 24.01 periods", "predictionPeriods=24.01",
-            "Prediction Period must be either 0 or between 1 and 24\n");
-        row("monthly, -1 periods", "predictionPeriods=-1", "Prediction Period must be either 0 or between 1 and 24\n");
-        const QString sixMonths = "Prediction Period must be either 0 or between 1 and 4\n";
-        row("six-monthly, 4 periods", "monthly=0;predictionPeriods=4", "");
-        row("six-monthly, 4.01 periods", "monthly=0;predictionPeriods=4.01", sixMonths);
         row("greyed monthly box, by the six-monthly rule", "monthly=2;predictionPeriods=5",
             "Monthly must be 1 or 2\n" + sixMonths);
-        row("water fixed 2 and 99", "waterFixedCharge=2;sewageFixedCharge=99", "");
-        row("water fixed 1.99", "waterFixedCharge=1.99", "Water Fixed Charge must be either 0 or between 5 and 99\n");
-        row("fixed charges of 99.01", "waterFixedCharge=99.01;sewageFixedCharge=99.01",
-            "Water Fixed Charge must be either 0 or between 5 and 99\nSewage Fixed Charge must be either 0 or between 5 and 99\n");
         row("grouped sewage fixed", "sewageFixedCharge=10,000",
             "Sewage Fixed Charge must be either 0 or between 5 and 99\n");
-        row("discount 1 amount 1", "discount1=1", "");
-        row("discount 1 amount 99, discount 2 99", "discount1=99;discount2=99", "");
-        row("discount 1 amount 0.99", "discount1=0.99", "Discount 1 must be either 0 or between 1 and 99\n");
-        row("discount 1 percentage 1", "discount1Percent=1;discount1=1", "");
-        row("discount 1 percentage 30", "discount1Percent=1;discount1=30", "");
-        row("discount 1 percentage 30.01", "discount1Percent=1;discount1=30.01",
-            "Discount 1 must be either 0 or between 1% and 30%\n");
-        row("discount 2 of 99.01", "discount2=99.01", "Discount 2 must be either 0 or between 1 and 99\n");
-        row("tax 1 and 50", "taxRate=50;discount2=1", "");
-        row("tax 0.5", "taxRate=0.5", "VAT Rate must be between 0 and 50%\n");
-        row("tax 50.1", "taxRate=50.1", "VAT Rate must be between 0 and 50%\n");
-        row("allowance 10", "sewageAllowance=10", "");
-        row("allowance 100.1", "sewageAllowance=100.1", "Sewage Volume Allowance must be 0 or between 10 and 100\n");
         row("stored options at their bounds", "Disc1PT=2;Disc2FT=1.5;PSize=2;LogLevel=2;RunOnTop=2;VUnits=2", "");
         row("stored options past their other bounds",
             "Disc1PT=2.01;Disc2FT=0.99;PSize=0.99;LogLevel=0;RunOnTop=3;VUnits=0",
