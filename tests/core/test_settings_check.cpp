@@ -58,19 +58,20 @@ private slots:
         const QString fixed = "Water Fixed Charge must be either 0 or between 5 and 99\n"
                               "Sewage Fixed Charge must be either 0 or between 5 and 99\n";
         const QString percentage = "Discount 1 must be either 0 or between 1% and 30%\n";
-        const QString rest = "Discount 1 must be either 0 or between 1 and 99\nDiscount 2 must be either 0 or between 1 "
-                             "and 99\nVAT Rate must be between 0 and 50%\nSewage Volume Allowance must be 0 or between 10 "
-                             "and 100\n";
+        const QString discountsTaxAllowance = "Discount 1 must be either 0 or between 1 and 99\n"
+                                              "Discount 2 must be either 0 or between 1 and 99\n"
+                                              "VAT Rate must be between 0 and 50%\n"
+                                              "Sewage Volume Allowance must be 0 or between 10 and 100\n";
         row("every lower bound", "waterVolumeCharge=0.10;sewageVolumeCharge=0.10;predictionPeriods=0;waterFixedCharge=2;"
             "sewageFixedCharge=2;discount1=1;discount2=1;taxRate=1;sewageAllowance=10", "");
         row("every upper bound", "waterVolumeCharge=9.99;sewageVolumeCharge=9.99;predictionPeriods=24;waterFixedCharge=99;"
             "sewageFixedCharge=99;discount1=99;discount2=99;taxRate=50;sewageAllowance=100", "");
         row("just below every lower bound", "waterVolumeCharge=0.09;sewageVolumeCharge=0.09;predictionPeriods=-0.01;"
             "waterFixedCharge=1.99;sewageFixedCharge=1.99;discount1=0.99;discount2=0.99;taxRate=0.99;sewageAllowance=9.99",
-            water + sewage + months + fixed + rest);
+            water + sewage + months + fixed + discountsTaxAllowance);
         row("just above every upper bound", "waterVolumeCharge=10;sewageVolumeCharge=9.991;predictionPeriods=24.01;"
             "waterFixedCharge=99.01;sewageFixedCharge=99.01;discount1=99.01;discount2=99.01;taxRate=50.1;"
-            "sewageAllowance=100.1", water + sewage + months + fixed + rest);
+            "sewageAllowance=100.1", water + sewage + months + fixed + discountsTaxAllowance);
         row("six-monthly, a percentage, lower bounds", "monthly=0;predictionPeriods=0;discount1Percent=1;discount1=1", "");
         row("six-monthly, a percentage, upper bounds", "monthly=0;predictionPeriods=4;discount1Percent=1;discount1=30", "");
         row("six-monthly, a percentage, just below", "monthly=0;predictionPeriods=-0.01;discount1Percent=1;discount1=0.99",
