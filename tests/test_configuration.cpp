@@ -64,6 +64,8 @@ private slots:
             << items("Disc1P=0") << items("Disc1P=1;Disc1=10.00;Disc1L=%;Status=Defaults Restored");
         QTest::newRow("six-monthly, box ticked") << edited("PSize=2", "PSize=1").replace("Predict=13", "Predict=3")
             << items("Period=1;PRate=20") << items("Period=0;PRate=2;PRateH=* 6m;Status=Defaults Restored");
+        QTest::newRow("Auto Save and On Top, boxes unticked") << edited("LogLevel=1", "LogLevel=2").replace("RunOnTop=1", "RunOnTop=2")
+            << items("AutoSave=0;OnTop=0") << items("AutoSave=1;OnTop=1;Status=Defaults Restored");
     }
 
     void resetOverAValidFile()
