@@ -66,13 +66,34 @@ QStringView trimBlanks(QStringView s)
     return s;
 }
 
+// Where the locale knows no symbol for its currency (Swiss francs, among
+// others), Qt writes the currency's code instead, and so must the reader.
+QString moneySymbol(const QLocale &locale)
+{
+    const QString symbol = locale.currencySymbol();
+    return symbol.isEmpty() ? locale.currencySymbol(QLocale::CurrencyIsoCode) : symbol;
+}
+
+// The invisible direction marks that some locales write around the symbol and
+// the sign carry no value, and may stand where the reader looks for either.
+QString withoutMarks(QStringView text)
+{
+    QString out;
+    for (const QChar c : text)
+        if (c.category() != QChar::Other_Format)
+            out += c;
+    return out;
+}
+
 // The locale's money form: a leading minus, the symbol on either side with any
 // spacing, grouped digits and the locale's point. The symbol may be left out,
 // so a user can type the locale's own number form too.
-std::optional<double> localeValue(QStringView text, const QLocale &locale)
+std::optional<double> localeValue(QStringView typed, const QLocale &locale)
 {
+    const QString unmarked = withoutMarks(typed);
+    QStringView text = unmarked;
     bool negative = false;
-    const QString minus = locale.negativeSign();
+    const QString minus = withoutMarks(locale.negativeSign());
     if (text.startsWith(u'-')) {
         negative = true;
         text = text.mid(1);
@@ -80,8 +101,10 @@ std::optional<double> localeValue(QStringView text, const QLocale &locale)
         negative = true;
         text = text.mid(minus.size());
     }
+    // Qt keeps the symbol's place, spacing and all, where a locale has none.
+    text = trimBlanks(text);
 
-    const QString symbol = locale.currencySymbol();
+    const QString symbol = withoutMarks(moneySymbol(locale));
     if (!symbol.isEmpty()) {
         if (text.startsWith(symbol))
             text = trimBlanks(text.mid(symbol.size()));

@@ -25,6 +25,9 @@ private slots:
         QTest::newRow("euros after, no-break space") << "-1.234,50\u00A0€" << "de_DE" << -1.234 << -1234.5;
         QTest::newRow("euros after, the locale's own minus") << "\u22121\u00A0234,50\u00A0€" << "fi_FI" << 0.0 << -1234.5;
         QTest::newRow("another locale's symbol") << "$1.25" << "en_GB" << 0.0 << refused;
+        QTest::newRow("francs, the currency's code") << "-12.50\u00A0CHF" << "it_CH" << -12.5 << -12.5;
+        QTest::newRow("rials, a direction mark before the symbol")
+            << "\u200E\u0631\u06CC\u0627\u0644\u00A0\u06F1\u06F2\u066B\u06F5\u06F0" << "fa_IR" << 0.0 << 12.5;
     }
     void reading()
     {
@@ -54,6 +57,28 @@ private slots:
         for (const auto &[value, expected] : cases)
             QCOMPARE(numbers::plain(value) + ' ' + numbers::oneDecimal(value) + ' ' + numbers::currency(value, british),
                      expected);
+    }
+
+    // Whatever the desktop's locale, an amount the program writes is read back as
+    // that amount, or the next step of a bill that reads it fails.
+    void moneyReadsBack()
+    {
+        QStringList unread;
+        for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            // Their digits lie beyond the 16-bit characters the reader looks at.
+            if (locale.script() == QLocale::AdlamScript || locale.script() == QLocale::ChakmaScript)
+                continue;
+            for (const double value : {-1234567.89, 0.05, 12.5}) {
+                const QString text = numbers::currency(value, locale);
+                try {
+                    if (numbers::full(text, locale) != value)
+                        unread << locale.name() + ' ' + text;
+                } catch (const RuntimeFailure &) {
+                    unread << locale.name() + ' ' + text;
+                }
+            }
+        }
+        QVERIFY2(unread.isEmpty(), qPrintable(unread.join(u"; ")));
     }
 };
 
