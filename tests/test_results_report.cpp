@@ -87,6 +87,10 @@ private slots:
                      qPrintable(box->objectName() + u" "_s + box->text()));
         }
         QVERIFY(!d.text(u"TVCost"_s).isEmpty());
+        // A text that no size fits is drawn at the smallest readable size, and no smaller.
+        auto *days = d.find<QLineEdit>(u"TDays"_s);
+        days->setText(QString(60, u'8'));
+        QCOMPARE(days->font().pointSizeF(), 5.0);
     }
 };
 

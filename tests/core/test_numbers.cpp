@@ -25,6 +25,7 @@ private slots:
         QTest::newRow("euros after, no-break space") << "-1.234,50\u00A0€" << "de_DE" << -1.234 << -1234.5;
         QTest::newRow("euros after, the locale's own minus") << "\u22121\u00A0234,50\u00A0€" << "fi_FI" << 0.0 << -1234.5;
         QTest::newRow("another locale's symbol") << "$1.25" << "en_GB" << 0.0 << refused;
+        QTest::newRow("the point before any digit") << ",50\u00A0€" << "de_DE" << 0.0 << refused;
         QTest::newRow("francs, the currency's code") << "-12.50\u00A0CHF" << "it_CH" << -12.5 << -12.5;
         QTest::newRow("rials, a direction mark before the symbol")
             << "\u200E\u0631\u06CC\u0627\u0644\u00A0\u06F1\u06F2\u066B\u06F5\u06F0" << "fa_IR" << 0.0 << 12.5;
