@@ -52,7 +52,7 @@ void TestCalculate::calculate_data()
     row("decimal comma", {"Date2=01.12.2019", "NRead1=1000,5", "NRead2=1235,0", "NormalR1=1,5", "NormalR2=1",
         "Disc1=", "Disc2="}, {"NRead1=1000.5", "R1Units=234.5", "NormalR1=1.5000", "NormalR2=1.0000",
         "NR2Cost=222,80\u00A0€"}, {}, false, "de_DE");
-    // A locale with no symbol for its currency writes the currency's code, and reads it back.
+    // Where the locale has no symbol for its currency, amounts carry its code and are read back.
     row("francs, written as their code", {"Date2=01.12.2019"}, {"NR1Cost=351.75\u00A0CHF", "TCost=842.35\u00A0CHF",
         "D1Cost=42.12\u00A0CHF in orange", "TVCost=790.23\u00A0CHF", "TVCostP=1\u2019581.94\u00A0CHF"}, {}, false, "it_CH");
     row("unchanged data typed again", QStringList{"Calc"} + example, {"TVCost=£790.23", "NormalR1=£1.5000"},
