@@ -117,7 +117,7 @@ private slots:
                 keys << key->label() + u' ' + fill.name() + (edge == fill ? QString() : u" edged "_s + edge.name());
             }
             chart << graph.windowTitle() << c->title() << bars(graph) << median->name()
-                  << QString::number(median->at(0).y()) + u' ' + QString::number(median->at(1).y())
+                  << u"%1 to %2 at %3 %4"_s.arg(median->at(0).x()).arg(median->at(1).x()).arg(median->at(0).y()).arg(median->at(1).y())
                   << c->axes(Qt::Horizontal).at(0)->titleText() + u", "_s + use->titleText()
                   << u"from %1 to %2"_s.arg(use->min()).arg(use->max())
                   << colourAt(1, 1000) + u" and "_s + colourAt(3, 3000) << keys.join(u", "_s);
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(chart, (QStringList{"Aquabill Readings", "Water used per day, all 6 intervals", "08/03/2026=1000",
                                      "15/03/2026=1100", "22/03/2026=3000 Unusually high use", "29/03/2026=942.9",
                                      "05/04/2026=1028.6", "12/04/2026=1000",
-                                     "Median of all 6 intervals: 1014.3 Litres/Day", "1014.3 1014.3",
+                                     "Median of all 6 intervals: 1014.3 Litres/Day", "-0.5 to 7.5 at 1014.3 1014.3",
                                      "Date of reading, Litres/Day", "from 0 to 4000",
                                      "#3a7cb8 and #d03020", "Litres/Day #3a7cb8, Unusually high use #d03020",
                                      "closed by Enter"}));
