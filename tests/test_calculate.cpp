@@ -55,6 +55,10 @@ void TestCalculate::calculate_data()
     // Where the locale has no symbol for its currency, amounts carry its code and are read back.
     row("francs, written as their code", {"Date2=01.12.2019"}, {"NR1Cost=351.75\u00A0CHF", "TCost=842.35\u00A0CHF",
         "D1Cost=42.12\u00A0CHF in orange", "TVCost=790.23\u00A0CHF", "TVCostP=1\u2019581.94\u00A0CHF"}, {}, false, "it_CH");
+    // Chakma digits take two 16-bit units each: the figures are written whole, the symbol is not
+    // taken for half a digit, and the short date, too long for the records, is written out.
+    row("digits beyond 16 bits", {"AutoSave=1"}, {"Date1=01-Jun-2019", "NormalR1=1.5000", "NR1Cost=𑄹𑄻𑄷.𑄽𑄻৳",
+        "TVCostP=𑄷,𑄻𑄾𑄷.𑄿𑄺৳", "Status=Calculation Saved"}, {}, false, "ccp_BD");
     row("unchanged data typed again", QStringList{"Calc"} + example, {"TVCost=£790.23", "NormalR1=£1.5000"},
         {"Aquabill Error: The data has not changed\r\nsince the last calculation"});
     row("typed again after Clear", QStringList{"Calc", "Clear"} + example, {"TVCost=£790.23"});

@@ -4,6 +4,7 @@
 #include "app/failures.h"
 #include "app/pictures.h"
 #include "core/version.h"
+#include "calc/characters.h"
 #include "calc/dates.h"
 #include "core/messages.h"
 
@@ -192,7 +193,7 @@ QString AquabillMain::symbolPrefix() const
     // A locale that writes its symbol after the amount ("1,00 €") gives a digit
     // here; putting it in front of an amount, or replacing a digit by it, would
     // change the amount, so such locales get no prefix at all.
-    if (CurrencySymbol.isEmpty() || CurrencySymbol.at(0).isDigit())
+    if (CurrencySymbol.isEmpty() || characters::startsWithDigit(CurrencySymbol))
         return QString();
     return CurrencySymbol;
 }

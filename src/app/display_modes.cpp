@@ -2,6 +2,7 @@
 
 #include "calc/numbers.h"
 #include "core/messages.h"
+#include "settings/tariff_forms.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -57,7 +58,7 @@ void AquabillMain::ClearPredictedResults()
 
 void AquabillMain::ApplyTaxName()
 {
-    CurrencySymbol = locale().toCurrencyString(1.0).left(1);
+    CurrencySymbol = settings::currencySymbol(locale());
     if (vatMode(CurrencySymbol)) {
         c.VATH->setText(QStringLiteral("VAT:"));
         c.VAT->setToolTip(QStringLiteral("VAT Rate (0 or between 1 and 50%)"));

@@ -32,7 +32,7 @@ void AquabillMain::CheckSettings(bool stripSymbol, bool addSymbol)
 
         StepCode = 135;
         if (PendingMessage.isEmpty() && addSymbol) {
-            CurrencySymbol = loc.toCurrencyString(1.0).left(1);
+            CurrencySymbol = settings::currencySymbol(loc);
             settings::dressMoney(tariff, symbolPrefix());
         }
         boxes::show(c, tariff);

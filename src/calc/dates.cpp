@@ -1,5 +1,7 @@
 #include "calc/dates.h"
 
+#include "calc/characters.h"
+
 #include <QRegularExpression>
 #include <QTime>
 
@@ -26,7 +28,7 @@ QString bareAbbreviation(const QString &name)
 
 QString threeLetters(int month, const QLocale &locale)
 {
-    return bareAbbreviation(locale.monthName(month, QLocale::ShortFormat)).left(3);
+    return characters::first(bareAbbreviation(locale.monthName(month, QLocale::ShortFormat)), 3);
 }
 
 // The month whose three-letter form is `letters`, 0 when there is none or when two
@@ -58,7 +60,7 @@ int monthFromName(const QString &name, const QLocale &locale)
                     return month;
             }
         }
-        if (wanted.size() == 3) {
+        if (characters::count(wanted) == 3) {
             if (const int month = uniqueThreeLetterMonth(wanted, source))
                 return month;
         }
@@ -89,10 +91,14 @@ QString withoutMarks(const QString &text)
 {
     QString out;
     out.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Format)
+    // By code point: Adlam and Chakma digits lie beyond 16 bits.
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::category(c) == QChar::Other_Format)
             continue;
-        out += c.isDigit() && c.unicode() > 0x7f ? QChar(u'0' + c.digitValue()) : c;
+        if (QChar::isDigit(c) && c > 0x7f)
+            out += QChar(u'0' + QChar::digitValue(c));
+        else
+            out += QString::fromUcs4(&c, 1);
     }
     return out;
 }

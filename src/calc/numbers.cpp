@@ -114,15 +114,15 @@ std::optional<double> localeValue(QStringView typed, const QLocale &locale)
 
     // Only digits, grouping and the point may remain: QLocale::toDouble would
     // also take an exponent or a sign, which this form never has.
-    if (text.isEmpty() || !text.front().isDigit())
+    // Read by code point: Adlam and Chakma digits lie beyond 16 bits.
+    const QList<uint> codePoints = text.toUcs4();
+    if (codePoints.isEmpty() || !QChar::isDigit(codePoints.front()))
         return std::nullopt;
-    const QString group = locale.groupSeparator();
-    const QString point = locale.decimalPoint();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (!c.isDigit() && !group.contains(c) && !point.contains(c))
+    const QList<uint> group = locale.groupSeparator().toUcs4();
+    const QList<uint> point = locale.decimalPoint().toUcs4();
+    for (const uint c : codePoints)
+        if (!QChar::isDigit(c) && !group.contains(c) && !point.contains(c))
             return std::nullopt;
-    }
 
     bool ok = false;
     const double magnitude = locale.toDouble(text, &ok);

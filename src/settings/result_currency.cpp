@@ -1,6 +1,7 @@
 #include "settings/result_currency.h"
 
 #include "core/runtime_failure.h"
+#include "calc/characters.h"
 #include "calc/numbers.h"
 
 namespace settings {
@@ -9,9 +10,10 @@ namespace {
 
 // A leading character that cannot be part of an amount is the symbol an
 // earlier dressing put there.
-bool isSymbolCharacter(QChar c)
+bool isSymbol(const QString &character)
 {
-    return !(c.isDigit() || c.isSpace() || c == u'.' || c == u',' || c == u'+' || c == u'-');
+    return !characters::startsWithDigit(character) && !character.front().isSpace()
+           && !QStringLiteral(".,+-").contains(character);
 }
 
 // The amount with `prefix` in front, in place of any symbol it carries. A
@@ -21,9 +23,8 @@ QString dressed(const QString &amount, const QString &prefix)
 {
     if (amount.isEmpty())
         return amount;
-    if (isSymbolCharacter(amount.front()))
-        return prefix + amount.mid(1);
-    return prefix + amount;
+    const QString first = characters::first(amount, 1);
+    return prefix + (isSymbol(first) ? amount.mid(first.size()) : amount);
 }
 
 // The sign stays in front of the symbol ("-£12.50"), never behind it.

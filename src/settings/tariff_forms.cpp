@@ -1,5 +1,6 @@
 #include "settings/tariff_forms.h"
 
+#include "calc/characters.h"
 #include "calc/numbers.h"
 
 namespace settings {
@@ -29,6 +30,8 @@ const Rendering renderings[] = {
 };
 
 }  // namespace
+
+QString currencySymbol(const QLocale &locale) { return characters::first(locale.toCurrencyString(1.0), 1); }
 
 void stripPrefix(calc::Tariff &tariff, const QString &prefix)
 {

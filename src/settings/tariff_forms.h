@@ -10,6 +10,10 @@
 // symbol where it is money.
 namespace settings {
 
+// The one character the window takes for the locale's currency: the first of
+// its currency form, which is a digit where the symbol follows the amount.
+QString currencySymbol(const QLocale &locale);
+
 // Takes `prefix`, the symbol the window itself puts in front, off the money
 // fields that start with it. Nothing else is taken off: with no prefix a
 // leading digit stays.
