@@ -238,12 +238,14 @@ QString withFourDigitYear(const QString &format)
 }
 
 // Three letters keep the date within its eleven-character log column. Where two of
-// the locale's months would share them, or it has no names, the English ones serve,
-// so that the date still reads back.
+// the locale's months would share them, or it has no names, or they hold what the
+// reader takes for the date's own punctuation (Mongolian "1-р", Thai "มี."), the
+// English ones serve, so that the date still reads back.
 QString monthAbbreviation(int month, const QLocale &locale)
 {
     const QString letters = threeLetters(month, locale);
-    if (letters.size() == 3 && uniqueThreeLetterMonth(letters, locale) == month)
+    if (letters.size() == 3 && !letters.contains(u'-') && !letters.endsWith(u'.')
+        && uniqueThreeLetterMonth(letters, locale) == month)
         return letters;
     return QLocale::c().monthName(month, QLocale::ShortFormat);
 }

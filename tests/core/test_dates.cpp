@@ -24,20 +24,22 @@ private slots:
             QVERIFY2(dates::parse(text, QLocale(locale), year).value_or(refused) == expected, text);
     }
 
-    // Years outside the two-digit window, so a short form that lost its century fails;
-    // every written "dd-mmm-yyyy" date fits its eleven-character log column.
+    // In every locale: years outside the two-digit window, so a short form that lost its
+    // century fails; every written "dd-mmm-yyyy" date fits its eleven-character log column.
     void writtenDatesReadBack()
     {
-        for (const char *name : {"en_GB", "en_US", "de_DE", "fr_FR", "hu_HU", "ru_RU", "ja_JP", "ko_KR", "ar_EG", "fa_IR", "bg_BG", "C"}) {
-            const QLocale locale(name);
+        QStringList unread;
+        for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
             for (int month = 1; month <= 12; ++month) {
                 const QDate date(month % 2 ? 1925 : 2035, month, 28);
-                QCOMPARE(dates::parse(dates::shortDate(date, locale), locale, 2026), date);
-                const QString written = dates::ddMmmYyyy(date, locale);
-                QCOMPARE(written.size(), 11);
-                QCOMPARE(dates::parse(written, locale, 2026), date);
+                const QString shortForm = dates::shortDate(date, locale), written = dates::ddMmmYyyy(date, locale);
+                if (dates::parse(shortForm, locale, 2026) != date)
+                    unread << locale.name() + u' ' + shortForm;
+                if (written.size() != 11 || dates::parse(written, locale, 2026) != date)
+                    unread << locale.name() + u' ' + written;
             }
         }
+        QVERIFY2(unread.isEmpty(), qPrintable(unread.join(u"; ")));
         // Three letters of the locale's month, without a stop; where two months share
         // them (French "juin" and "juil."), the English ones.
         const std::tuple<const char *, QDate, const char *> written[] = {
