@@ -85,6 +85,14 @@ private slots:
         QCOMPARE(folder.read(logFile), cut.after);
     }
 
+    // A log shortened by another copy an instant before the cut is left as it is, never padded out.
+    void aCutPastTheEndIsRefused()
+    {
+        folder.write(logFile, "line\r\n");
+        QVERIFY(!desktop.keepStartOfFile(logFile, 12));
+        QCOMPARE(folder.read(logFile), QByteArray("line\r\n"));
+    }
+
     // The last wanted line, whether the count still remembers it or the file has to be read again.
     void lastWantedLine_data()
     {
