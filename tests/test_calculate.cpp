@@ -59,6 +59,9 @@ void TestCalculate::calculate_data()
     // taken for half a digit, and the short date, too long for the records, is written out.
     row("digits beyond 16 bits", {"AutoSave=1"}, {"Date1=01-Jun-2019", "NormalR1=1.5000", "NR1Cost=𑄹𑄻𑄷.𑄽𑄻৳",
         "TVCostP=𑄷,𑄻𑄾𑄷.𑄿𑄺৳", "Status=Calculation Saved"}, {}, false, "ccp_BD");
+    // A refused form is left as it was typed, blanks and all.
+    row("refused, as typed", {"NormalR1= 1.5 ", "NRead2= 1234.5 ", "BPoint=101"}, {"NormalR1= 1.5 ", "NRead2= 1234.5 "},
+        {refused + "Sewage Volume Allowance must be 0 or between 10 and 100\n"});
     row("unchanged data typed again", QStringList{"Calc"} + example, {"TVCost=£790.23", "NormalR1=£1.5000"},
         {"Aquabill Error: The data has not changed\r\nsince the last calculation"});
     row("typed again after Clear", QStringList{"Calc", "Clear"} + example, {"TVCost=£790.23"});
