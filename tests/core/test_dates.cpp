@@ -18,8 +18,8 @@ private slots:
             {"12/5/2026", "en_US", 2026, QDate(2026, 12, 5)}, {"5-dEC-19", "en_US", 2026, QDate(2019, 12, 5)},
             {"05-May-2019", "de_DE", 2026, QDate(2019, 5, 5)}, {"15-sze-2019", "hu_HU", 2026, QDate(2019, 9, 15)},
             {"15-Sep-2019", "en_GB", 2026, QDate(2019, 9, 15)}, {"24 December 2019", "C", 2026, QDate(2019, 12, 24)}, {"01/06/2019 x", "en_GB", 2026, refused},
-            // Three letters two French months share name neither of them.
-            {"15-jui-2019", "fr_FR", 2026, refused}};
+            // Three letters two French months share name neither of them; their own abbreviations do.
+            {"15-jui-2019", "fr_FR", 2026, refused}, {"31-janv.-2020", "fr_FR", 2026, QDate(2020, 1, 31)}};
         for (const auto &[text, locale, year, expected] : cases)
             QVERIFY2(dates::parse(text, QLocale(locale), year).value_or(refused) == expected, text);
     }
