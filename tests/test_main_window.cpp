@@ -39,6 +39,11 @@ private slots:
         auto *caption = d.find<QLabel>("Label1");
         caption->ensurePolished();
         QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0x00, 0x66, 0x00));
+        // Notes are written in dark grey, as typed figures are.
+        for (QWidget *typed : {d.find("Notes"), d.find("NRead1")}) {
+            typed->ensurePolished();
+            QVERIFY2(typed->palette().color(QPalette::Text) == QColor(0x33, 0x33, 0x33), qPrintable(typed->objectName()));
+        }
         // Tab leaves the notes for the next box rather than typing into them.
         d.type("Notes", "Meter moved");
         QTest::keyClick(d.find<QPlainTextEdit>("Notes"), Qt::Key_Tab);

@@ -10,16 +10,26 @@ class TestStartup : public QObject {
 private slots:
     void missingFolderEndsTheProgram()
     {
+        const auto ending = [](const QString &folder) {
+            return QStringList(QStringLiteral("Aquabill %1 Directory Error: The %1 directory does not exist.\r\nTo "
+                                              "restore the %1 directory\r\nreinstall the program.\r\nThe program will "
+                                              "now terminate.").arg(folder));
+        };
         using enum ProgramFolder::Part;
         const QList<std::pair<int, QString>> cases = {{Log, "Data"}, {Data | Log, "Help"}, {Data | Help, "Log"}};
         for (const auto &[parts, folder] : cases) {
             WindowDriver d(QLocale("en_GB"), QString(), parts);
             QVERIFY(!d.start());
             QCOMPARE(d.window->exitCode(), 1);
-            QCOMPARE(d.messages(), QStringList(QStringLiteral("Aquabill %1 Directory Error: The %1 directory does not "
-                                                              "exist.\r\nTo restore the %1 directory\r\nreinstall the "
-                                                              "program.\r\nThe program will now terminate.").arg(folder)));
+            QCOMPARE(d.messages(), ending(folder));
         }
+        // Help looks for its folder again, which may have gone since the start.
+        WindowDriver d;
+        QVERIFY(d.start());
+        QVERIFY(QDir(QStringLiteral("Help")).removeRecursively());
+        d.enter({"Help1"});
+        QCOMPARE(d.platform.quitCodes, QList<int>{1});
+        QCOMPARE(d.messages(), ending("Help"));
     }
 
     void inhibitSwitchIsTheWholeArgument()
