@@ -78,9 +78,11 @@ private slots:
         QTest::newRow("options at the ends of 16 bits")
             << QStringList(shipped).replaceInStrings("VUnits=1", "VUnits=32767").replaceInStrings("RunOnTop=1", "RunOnTop=-32768")
             << QStringList{"complete", "VUnits=32767", "RunOnTop=-32768"} << QString();
-        QTest::newRow("an option beyond 16 bits") << QStringList(shipped).replaceInStrings("VUnits=1", "VUnits=40000")
+        QTest::newRow("an option just past 16 bits") << QStringList(shipped).replaceInStrings("VUnits=1", "VUnits=32768")
             << QStringList{"failed", "taxRate=0", "VUnits=held", "waterFixedCharge=held"}
             << "\r\n" + keys.section("\r\nVUnits", 0, 0);
+        QTest::newRow("an option just below 16 bits") << QStringList(shipped).replaceInStrings("RunOnTop=1", "RunOnTop=-32769")
+            << QStringList{"failed", "RunOnTop=1", "taxRate=held"} << "\r\n[Run]\r\nLogLevel=1";
     }
     void reading()
     {
