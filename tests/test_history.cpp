@@ -161,6 +161,18 @@ private slots:
         QCOMPARE(d->state(after), after);
         QCOMPARE(d->window->focusWidget(), d->find(window[2] == u"Date2=" ? u"Date2"_s : u"Date1"_s));
     }
+
+    // Where the locale writes its own digits, the saved reading still comes back, shown again in them.
+    void readingSavedInTheLocalesDigitsIsRestored()
+    {
+        d.reset();
+        d = std::make_unique<WindowDriver>(QLocale(u"ar_EG"_s));
+        QVERIFY(d->start());
+        d->enter(reading + QStringList{"Calc", "Save", "Clear", "Get_Last"});
+        const QStringList restored = {u"Date1=\u0661\u200F/\u0669\u200F/\u0662\u0660\u0662\u0660"_s, "NRead1=1200.0",
+                                      "Status=Last Readings Restored"};
+        QCOMPARE(d->state(restored), restored);
+    }
 };
 
 QTEST_MAIN(TestHistory)

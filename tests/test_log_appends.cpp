@@ -35,6 +35,9 @@ private slots:
         QTest::newRow("a file of one CR") << "\r"_ba << u"entry"_s << -1 << "\r\nentry\r\n"_ba;
         QTest::newRow("outside the code page") << ""_ba << u"\u017c\u03a9\U0001F600 \u00a3\u20ac\u00e9"_s << -1
                                                  << "??? \xA3\x80\xE9\r\n"_ba;
+        // Arabic, Bengali and Chakma digits, and the Arabic decimal and thousands separators.
+        QTest::newRow("figures of other scripts") << ""_ba << u"\u0667\u0669\u0660\u066B\u0662\u0663 \u0661\u066C\u0665\u0668\u0661 \u09E7\u09E8 \U00011137"_s
+                                                  << -1 << "790.23 1,581 12 1\r\n"_ba;
         QTest::newRow("full one byte before the end") << "a\r\n"_ba << u"entry"_s << 6 << "a\r\n"_ba;
         QTest::newRow("full at the old end") << "a\r\n"_ba << u"entry"_s << 0 << "a\r\n"_ba;
         QTest::newRow("full before the line end is added") << "a"_ba << u"entry"_s << 1 << "a"_ba;

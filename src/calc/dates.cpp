@@ -1,6 +1,7 @@
 #include "calc/dates.h"
 
 #include "calc/characters.h"
+#include "platform/single_byte_text.h"
 
 #include <QRegularExpression>
 #include <QTime>
@@ -239,13 +240,15 @@ QString withFourDigitYear(const QString &format)
 
 // Three letters keep the date within its eleven-character log column. Where two of
 // the locale's months would share them, or it has no names, or they hold what the
-// reader takes for the date's own punctuation (Mongolian "1-р", Thai "มี."), the
-// English ones serve, so that the date still reads back.
+// reader takes for the date's own punctuation (Mongolian "1-р", Thai "มี."), or
+// letters the logs' code page lacks (Arabic, Cyrillic, Korean), the English ones
+// serve, so that the date still reads back from the log.
 QString monthAbbreviation(int month, const QLocale &locale)
 {
     const QString letters = threeLetters(month, locale);
     if (letters.size() == 3 && !letters.contains(u'-') && !letters.endsWith(u'.')
-        && uniqueThreeLetterMonth(letters, locale) == month)
+        && uniqueThreeLetterMonth(letters, locale) == month
+        && platform::decodeSingleByte(platform::encodeSingleByte(letters)) == letters)
         return letters;
     return QLocale::c().monthName(month, QLocale::ShortFormat);
 }

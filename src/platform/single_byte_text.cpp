@@ -1,5 +1,6 @@
 #include "platform/single_byte_text.h"
 
+#include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -15,6 +16,22 @@ QByteArray encode(QStringView text)
     return encoder.encode(text);
 }
 
+// A character the code page lacks. The digits of other scripts, and the
+// separators of Arabic numbers, have ASCII stand-ins that keep the figures and
+// dates of every locale readable, and a saved date readable again; anything
+// else is written as "?", not as the SUB control the encoder marks it with,
+// which some readers take for the end of the file.
+QByteArray standIn(char32_t c)
+{
+    if (QChar::isDigit(c))
+        return QByteArray(1, char('0' + QChar::digitValue(c)));
+    if (c == U'\u066B')
+        return QByteArrayLiteral(".");
+    if (c == U'\u066C')
+        return QByteArrayLiteral(",");
+    return QByteArrayLiteral("?");
+}
+
 }  // namespace
 
 QByteArray encodeSingleByte(const QString &text)
@@ -22,17 +39,12 @@ QByteArray encodeSingleByte(const QString &text)
     QByteArray bytes = encode(text);
     if (!bytes.contains(substitute))
         return bytes;
-    // The encoder marks a character it has no byte for with the SUB control,
-    // which some readers take for the end of the file; such a character is
-    // written as "?" instead, one for each character, surrogate pairs included.
     bytes.clear();
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size()
-                                        && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-        const QStringView character = QStringView(text).mid(i, width);
+    // By code point: Adlam and Chakma digits take two 16-bit units.
+    for (const char32_t c : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&c, 1);
         const QByteArray encoded = encode(character);
-        bytes += encoded == QByteArray(1, substitute) && character != u"\x1a" ? QByteArray("?") : encoded;
-        i += width;
+        bytes += encoded == QByteArray(1, substitute) && c != U'\x1a' ? standIn(c) : encoded;
     }
     return bytes;
 }
