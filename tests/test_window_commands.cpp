@@ -65,6 +65,12 @@ private slots:
             // The web address reads as a link: underlined.
             seen << about->windowTitle() << about->ProgName->text() << about->ProgVersion->text()
                  << about->Website->text() + (about->Website->font().underline() ? ", underlined" : "");
+            // A box of one size, the name in larger type than the version, and the version than the link.
+            const auto points = [](const QWidget *label) { return label->font().pointSizeF(); };
+            seen << QString("%1x%2, %3").arg(about->width()).arg(about->height())
+                        .arg(about->minimumSize() == about->maximumSize() ? "fixed" : "resizable")
+                 << (points(about->ProgName) > points(about->ProgVersion) && points(about->ProgVersion) > points(about->Website)
+                         ? "name largest" : "sizes off");
             QTest::mouseClick(about->Website, Qt::LeftButton);
             // Enter closes it, as Exit does.
             QTest::keyClick(about, Qt::Key_Return);
@@ -74,7 +80,7 @@ private slots:
         });
         driver.click("About");
         QCOMPARE(seen, (QStringList{"About Aquabill", "Aquabill", "Version 3.5", "www.tarnell.example, underlined",
-                                    "closed by Enter"}));
+                                    "164x312, fixed", "name largest", "closed by Enter"}));
         // The box put the window on top, About followed, and closing About put the window back on top,
         // leaving everything else as it was.
         QCOMPARE(driver.platform.onTopCalls, (QList<bool>{true, true, true}));
