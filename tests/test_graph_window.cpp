@@ -122,6 +122,9 @@ private slots:
                   << u"from %1 to %2"_s.arg(use->min()).arg(use->max())
                   << colourAt(1, 1000) + u" and "_s + colourAt(3, 3000)
                   << keys.join(u", "_s) + (c->legend()->geometry().top() > c->plotArea().bottom() ? u" below"_s : u" above"_s);
+            // Its parts answer to their names, as the main window's controls do.
+            for (const QWidget *part : std::initializer_list<QWidget *>{graph.Chart, graph.Readings, graph.CloseGraph})
+                chart << part->objectName();
             // The table shows the log: asking to edit a cell opens no editor on it.
             graph.Readings->setCurrentCell(0, 1);
             QTest::keyClick(graph.Readings, Qt::Key_F2);
@@ -142,6 +145,7 @@ private slots:
                                      "Median of all 6 intervals: 1014.3 Litres/Day", "-0.5 to 7.5 at 1014.3 1014.3",
                                      "Date of reading, Litres/Day", "from 0 to 4000",
                                      "#3a7cb8 and #d03020", "Litres/Day #3a7cb8, Unusually high use #d03020 below",
+                                     "Chart", "Readings", "CloseGraph",
                                      "closed by Enter"}));
         QCOMPARE(table, (QStringList{"08/03/2026|1007.0|7|7.0|1000.0", "15/03/2026|1014.7|7|7.7|1100.0",
                                      "22/03/2026|1035.7|7|21.0|3000.0", "29/03/2026|1042.3|7|6.6|942.9",

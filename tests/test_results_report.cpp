@@ -76,19 +76,29 @@ private slots:
         // Each box shows its whole text: it fits the room the frame and margins leave, and
         // only a text that would not fit is shown in other than the boxes' own face and size.
         const QFont own = d.find<QLineEdit>(u"TDaysP"_s)->font();  // no prediction: empty
+        const auto room = [](const QLineEdit *box) {
+            return box->width() - 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) - 4;
+        };
+        const auto width = [](const QLineEdit *box) { return QFontMetricsF(box->font()).horizontalAdvance(box->text()); };
         for (QLineEdit *box : d.window->findChildren<QLineEdit *>()) {
             if (!box->isReadOnly() || box->text().isEmpty())
                 continue;
             if (box->text().size() <= 5)
                 QCOMPARE(box->font(), own);
-            const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
-            const int room = box->width() - 2 * frame - 4;
-            QVERIFY2(QFontMetricsF(box->font()).horizontalAdvance(box->text()) <= room,
-                     qPrintable(box->objectName() + u" "_s + box->text()));
+            QVERIFY2(width(box) <= room(box), qPrintable(box->objectName() + u" "_s + box->text()));
         }
         QVERIFY(!d.text(u"TVCost"_s).isEmpty());
-        // A text that no size fits is drawn at the smallest readable size, and no smaller.
+        // A text that just fits keeps the boxes' own face and size; one figure more is set smaller, and fits.
         auto *days = d.find<QLineEdit>(u"TDays"_s);
+        QString full;
+        for (const QChar c : {u'8', u'.'})
+            while (QFontMetricsF(own).horizontalAdvance(full + c) <= room(days))
+                full += c;
+        days->setText(full);
+        QCOMPARE(days->font(), own);
+        days->setText(full + u'8');
+        QVERIFY(days->font() != own && width(days) <= room(days));
+        // A text that no size fits is drawn at the smallest readable size, and no smaller.
         days->setText(QString(60, u'8'));
         QCOMPARE(days->font().pointSizeF(), 5.0);
     }

@@ -25,9 +25,7 @@ int ResultBox::textRoom() const
 {
     QStyleOptionFrame option;
     initStyleOption(&option);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    const QMargins margins = textMargins();
-    return contents.width() - margins.left() - margins.right() - 2 * innerMargin;
+    return style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - 2 * innerMargin;
 }
 
 void ResultBox::fitText()
