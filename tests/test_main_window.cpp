@@ -59,10 +59,14 @@ private slots:
     void startsFixedWithTheStoredOptions()
     {
         WindowDriver d;
-        d.folder.write("Data/Aquabill.ini",
-                       ProgramFolder::shippedConfiguration().replace("Disc1=1\r\nDisc1PT=1", "Disc1=6\r\nDisc1PT=2"));
+        d.folder.write("Data/Aquabill.ini", ProgramFolder::shippedConfiguration()
+                                                .replace("Disc1=1\r\nDisc1PT=1", "Disc1=6\r\nDisc1PT=2")
+                                                .replace("\nVRate=1\r", "\nVRate=18.5\r"));
         QVERIFY(d.start());
-        QCOMPARE(d.state({"Disc1P", "Disc1", "Save"}), QStringList({"Disc1P=1", "Disc1=5.00", "Save=disabled"}));
+        QCOMPARE(d.state({"Disc1P", "Disc1", "VAT", "Save"}),
+                 QStringList({"Disc1P=1", "Disc1=5.00", "VAT=17.5", "Save=disabled"}));
+        // A stored tax rate names the tax on its results from the start.
+        QCOMPARE(d.find("VCostP")->toolTip(), "Predicted Total VAT");
         QVERIFY(d.window->minimumSize() == QSize(794, 341) && d.window->maximumSize() == QSize(794, 341));
         for (const char *bold : {"Label10", "Label3", "Label11", "Status"})  // the headings and the status line
             QVERIFY2(d.find<QLabel>(bold)->font().bold(), bold);

@@ -82,8 +82,8 @@ void AquabillMain::ApplyTaxName()
 
 void AquabillMain::ApplyTaxCaption()
 {
+    // The caption itself is set by ApplyTaxName, which runs whenever the currency is settled.
     const bool vat = vatMode(CurrencySymbol);
-    c.VATH->setText(vat ? QStringLiteral("VAT:") : QStringLiteral("Tax:"));
     c.VATH->setToolTip(vat ? QStringLiteral("VAT Rate (between 0 and 50%)") : QStringLiteral("Tax Rate (between 0 and 50%)"));
 }
 
