@@ -248,8 +248,6 @@ bool isNumeric(const QString &text, const QLocale &locale)
 QString plain(double value)
 {
     QString text = QString::number(value, 'g', 15);
-    if (text.endsWith(u'.'))
-        text.chop(1);
     if (text == u"-0")
         text = QStringLiteral("0");
     return text;

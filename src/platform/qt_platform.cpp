@@ -196,7 +196,6 @@ bool QtPlatform::appendLine(const QString &path, const QString &text)
     }
     // A write cut short (a full disk, a size limit) must not leave the start
     // of an entry behind for the next reader to take as the last one.
-    file.unsetError();
     file.resize(oldSize);
     return false;
 }
