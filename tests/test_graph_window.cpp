@@ -200,6 +200,12 @@ private slots:
             << newLog + " 01/03/2026,  1000.0" + tariff + " 26/03/2026,  1000.1" + tariff
             << QStringList{"Water used per day, 1 interval; Median of 1 interval: 4 Litres/Day",
                            "bars: 1, dates drawn whole: 1", "26/03/2026=4", "26/03/2026=4", "from 0 to 5", "0, 1"};
+        // A meter read lower than before: the value axis reaches below nought, still in whole litres.
+        QTest::newRow("a reading lower than the last")
+            << newLog + " 01/03/2026,  1000.0" + tariff + " 05/04/2026,  1000.1" + tariff + " 25/05/2026,  1000.0" + tariff
+            << QStringList{"Water used per day, all 2 intervals; Median of all 2 intervals: 0.45 Litres/Day",
+                           "bars: 2, dates drawn whole: 2", "05/04/2026=2.9 Unusually high use", "25/05/2026=-2",
+                           "from -2 to 4", "-2, 0"};
         QTest::newRow("no water used")
             << newLog + " 01/03/2026,  1000.0" + tariff + " 08/03/2026,  1000.0" + tariff + " 15/03/2026,  1000.0" + tariff
             << QStringList{"Water used per day, all 2 intervals; Median of all 2 intervals: 0 Litres/Day",
