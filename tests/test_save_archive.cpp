@@ -144,6 +144,20 @@ private slots:
         QCOMPARE(d.folder.read(results), newLog);
         QCOMPARE(d.text(u"Status"_s), u"Results Log File Cleared"_s);
     }
+
+    // With the log folder gone, Archive says so and ends the program, making nothing in its place.
+    void archiveWithoutTheLogFolderEnds()
+    {
+        WindowDriver d;
+        QVERIFY(d.start());
+        QVERIFY(QDir(u"Log"_s).removeRecursively());
+        d.click(u"Archive"_s);
+        QCOMPARE(d.messages(), QStringList{u"Aquabill Log Directory Error: The log directory does not exist.\r\n"
+                                           "To restore the log directory\r\nreinstall the program.\r\n"
+                                           "The program will now terminate."_s});
+        QCOMPARE(d.platform.quitCodes, QList<int>{1});
+        QVERIFY(!QDir(u"Log"_s).exists());
+    }
 };
 
 QTEST_MAIN(TestSaveArchive)
