@@ -101,6 +101,13 @@ private slots:
         // A text that no size fits is drawn at the smallest readable size, and no smaller.
         days->setText(QString(60, u'8'));
         QCOMPARE(days->font().pointSizeF(), 5.0);
+        // A text exactly as wide as the room fits too: the box narrowed to a text of whole pixels.
+        const QString exact = u"8.8.8.8."_s;
+        const double exactWidth = QFontMetricsF(own).horizontalAdvance(exact);
+        QCOMPARE(exactWidth, std::round(exactWidth));
+        days->resize(days->width() - room(days) + int(exactWidth), days->height());
+        days->setText(exact);
+        QCOMPARE(days->font(), own);
     }
 };
 

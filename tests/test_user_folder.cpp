@@ -3,11 +3,16 @@
 
 #include <QtTest>
 
-// Lays out "path=content" files and "path/" folders below root.
+// Lays out "path=content" files, "path/" folders and "path->target" links below root.
 static void layOut(const QString &root, const QStringList &entries)
 {
     for (const QString &entry : entries) {
         const QString path = root + QLatin1Char('/') + entry.section(QLatin1Char('='), 0, 0);
+        if (const QStringList link = entry.split(QLatin1String("->")); link.size() == 2) {
+            QVERIFY(QDir().mkpath(QFileInfo(root + QLatin1Char('/') + link[0]).path()));
+            QVERIFY(QFile::link(link[1], root + QLatin1Char('/') + link[0]));
+            continue;
+        }
         if (path.endsWith(QLatin1Char('/'))) {
             QVERIFY(QDir().mkpath(path));
             continue;
@@ -107,14 +112,16 @@ private slots:
         QVERIFY(QFile::permissions(root.filePath("user/Data/Aquabill.ini")) & QFile::WriteOwner);
     }
 
-    void aFolderThatCannotBeMadeEndsTheStart_data()
+    void aFolderThatCannotBeFilledEndsTheStart_data()
     {
         QTest::addColumn<QString>("inTheWay");
         QTest::newRow("the folder") << "user=a file where the folder belongs";
         QTest::newRow("its Data folder alone") << "user/Data=a file where the folder belongs";
+        // Even root cannot make a file in /proc, so the copy fails for any user.
+        QTest::newRow("a Data folder that takes no files") << "user/Data->/proc";
     }
 
-    void aFolderThatCannotBeMadeEndsTheStart()
+    void aFolderThatCannotBeFilledEndsTheStart()
     {
         QFETCH(QString, inTheWay);
         QTemporaryDir root;
