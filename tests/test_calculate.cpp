@@ -42,7 +42,7 @@ void TestCalculate::calculate_data()
         "D1CostP=£84.31 in orange", "VCostP=", "D2CostP=£20.00 in orange", "TVCostP=£1,581.94", "Save=enabled"});
     // A refusal names every problem, in order, and leaves no earlier result standing.
     const QString refused = "Aquabill Data Error: ";
-    row("notes only", {"Calc", "Date1=", "Date2=", "NRead1=", "NRead2=", "Notes=x"}, {"TDays="},
+    row("notes only", {"Calc", "Date1=", "Date2=", "NRead1=", "NRead2=", "Notes=x"}, {"TDays=", "TDaysP="},
         {refused + "No Meter Readings To Calculate\n"});
     // The tax keeps its local name when the check refuses.
     row("too close, in dollars", {"Date1=12/30/2019", "Date2=12/31/2019"}, {"VATH=Tax:"},
@@ -74,6 +74,7 @@ void TestCalculate::calculate_data()
     row("owed again after a credit", credit + QStringList{"Calc", "Disc2="}, {"TVCost=£2.85", "TVCostP=£6.41"});
     row("saved at once", {"AutoSave=1"}, {"Status=Calculation Saved", "Save=disabled"});
     row("unchecked zero water charge", {"NormalR1=0"}, {"NormalR1=£0.0000", "NR1Cost=£0.00"}, {}, true);
+    row("unchecked, two days apart", {"Date2=03/06/2019"}, {"TDays=2", "Save=enabled"}, {}, true);
     row("unchecked, no readings", {"Date1=", "Date2=", "NRead1=", "NRead2="}, {}, {u"Aquabill Fatal Error: Error "
         "Number 111\r\nA Fatal Calculation Error Has Occurred\r\nThe Program Will Now Terminate"_s}, true);
     // Each failure is numbered by the step it happened in.

@@ -145,16 +145,28 @@ private slots:
         QCOMPARE(d.text(u"Status"_s), u"Results Log File Cleared"_s);
     }
 
-    // With the log folder gone, Archive says so and ends the program, making nothing in its place.
-    void archiveWithoutTheLogFolderEnds()
+    void aCommandWithoutTheLogFolderEnds_data()
     {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("folder");  // as the message names it
+        QTest::newRow("Archive") << u"Archive"_s << u"log"_s;
+        QTest::newRow("History") << u"ViewH"_s << u"Log"_s;
+        QTest::newRow("Results") << u"ViewL"_s << u"Log"_s;
+    }
+
+    // With the log folder gone, a command that needs it says so and ends the program, making
+    // nothing in its place.
+    void aCommandWithoutTheLogFolderEnds()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, folder);
         WindowDriver d;
         QVERIFY(d.start());
         QVERIFY(QDir(u"Log"_s).removeRecursively());
-        d.click(u"Archive"_s);
-        QCOMPARE(d.messages(), QStringList{u"Aquabill Log Directory Error: The log directory does not exist.\r\n"
-                                           "To restore the log directory\r\nreinstall the program.\r\n"
-                                           "The program will now terminate."_s});
+        d.click(command);
+        QCOMPARE(d.messages(), QStringList{u"Aquabill Log Directory Error: The %1 directory does not exist.\r\n"
+                                           "To restore the %1 directory\r\nreinstall the program.\r\n"
+                                           "The program will now terminate."_s.arg(folder)});
         QCOMPARE(d.platform.quitCodes, QList<int>{1});
         QVERIFY(!QDir(u"Log"_s).exists());
     }
