@@ -37,6 +37,7 @@ private slots:
         WindowDriver driver;
         QVERIFY(driver.start());
         driver.enter({"Help1", "Update"});
+        QCOMPARE(driver.messages(), QStringList());
         driver.platform.failDesktopRequests();
         driver.enter({"Help1", "Update"});
         QVERIFY(QFile::remove("Help/index.htm"));
@@ -87,6 +88,14 @@ private slots:
         QCOMPARE(driver.state(unsaved), unsaved);
         driver.click("AutoSave");
         QCOMPARE(driver.state({"Save"}) + driver.platform.urls, (QStringList{"Save=disabled", SiteBase}));
+        // Unticked, the box takes the window off the top, and About no longer goes there.
+        driver.click("OnTop");
+        QTimer::singleShot(0, driver.window.get(), [] {
+            if (QWidget *about = QApplication::activeModalWidget())
+                about->close();
+        });
+        driver.click("About");
+        QCOMPARE(driver.platform.onTopCalls, (QList<bool>{true, true, true, false}));
     }
 };
 

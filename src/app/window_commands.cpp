@@ -30,7 +30,6 @@ void AquabillMain::Clear_Click()
     ClearPredictedResults();
     TidyResults();
     InputSignature.clear();
-    LastCalcSignature.clear();
     CheckSettings(true, true);
     c.Save->setEnabled(false);
     c.Date1->setFocus();
