@@ -72,11 +72,14 @@ private slots:
             QVERIFY2(d.find<QLabel>(bold)->font().bold(), bold);
         QCOMPARE(d.window->windowTitle(), "Aquabill");
         QCOMPARE(d.find("Graph")->toolTip(), "Chart the saved meter readings");
-        // The maker's logo is drawn, not left blank.
-        const QImage logo = d.find<QLabel>("Logo")->pixmap().toImage();
-        QImage blank(logo.size(), logo.format());
-        blank.fill(Qt::transparent);
-        QVERIFY(!logo.isNull() && logo != blank);
+        // The maker's logo and the window's icon are drawn, not left blank.
+        const auto drawn = [](const QImage &picture) {
+            QImage blank(picture.size(), picture.format());
+            blank.fill(Qt::transparent);
+            return !picture.isNull() && picture != blank;
+        };
+        QVERIFY(drawn(d.find<QLabel>("Logo")->pixmap().toImage()));
+        QVERIFY(drawn(d.window->windowIcon().pixmap(64).toImage()));
         // No control lies over another (the frame round the water data aside),
         // and every caption has the room its text needs.
         const QList<QWidget *> controls = d.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
