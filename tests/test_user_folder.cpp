@@ -7,12 +7,12 @@
 static void layOut(const QString &root, const QStringList &entries)
 {
     for (const QString &entry : entries) {
-        const QString path = root + QLatin1Char('/') + entry.section(QLatin1Char('='), 0, 0);
         if (const QStringList link = entry.split(QLatin1String("->")); link.size() == 2) {
             QVERIFY(QDir().mkpath(QFileInfo(root + QLatin1Char('/') + link[0]).path()));
             QVERIFY(QFile::link(link[1], root + QLatin1Char('/') + link[0]));
             continue;
         }
+        const QString path = root + QLatin1Char('/') + entry.section(QLatin1Char('='), 0, 0);
         if (path.endsWith(QLatin1Char('/'))) {
             QVERIFY(QDir().mkpath(path));
             continue;
