@@ -96,8 +96,10 @@ private slots:
                 full += c;
         days->setText(full);
         QCOMPARE(days->font(), own);
+        // One figure more takes the narrower face first, at the same size.
         days->setText(full + u'8');
         QVERIFY(days->font() != own && width(days) <= room(days));
+        QCOMPARE(days->font().pointSizeF(), own.pointSizeF());
         // A text that no size fits is drawn at the smallest readable size, and no smaller.
         days->setText(QString(60, u'8'));
         QCOMPARE(days->font().pointSizeF(), 5.0);

@@ -49,6 +49,8 @@ private slots:
             << u" 01/09/2019, 123456.7"_s + rest + u"    5.00%, F £10.00,  6 mth"_s;
         QTest::newRow("long date in its eleven-character form") << u"hu_HU"_s << u"date2=2019. 09. 15."_s
             << u"15-sze-2019,  1290.5"_s + rest + u"    5.00%, F £10.00,  6 mth"_s;
+        QTest::newRow("twelve characters, in eleven") << u"en_GB"_s << u"date2=15-Sept-2019"_s
+            << u"15-Sep-2019,  1290.5"_s + rest + u"    5.00%, F £10.00,  6 mth"_s;
         QTest::newRow("eleven characters, as typed") << u"en_GB"_s << u"date2=15-sep-2019"_s
             << u"15-sep-2019,  1290.5"_s + rest + u"    5.00%, F £10.00,  6 mth"_s;
         QTest::newRow("long text that is no date, as typed") << u"en_GB"_s << u"date2=not a date at all"_s
@@ -97,6 +99,23 @@ private slots:
         QCOMPARE(text, expected);
         // Laid out again for the log it was made for, it stays as it is.
         QCOMPARE(history::laidOutFor(text, lines, u"Tax"_s), expected);
+    }
+
+    // Only what a save lays out is laid out again; any other text is left as it is.
+    void otherTextsKeptAsTheyAre_data()
+    {
+        QTest::addColumn<QString>("text");
+        const QString headings = QString::fromLatin1(historylog::headings);
+        QTest::newRow("three entries") << openingEntry + u"\r\n"_s + workedEntry + u"\r\n"_s + workedEntry;
+        QTest::newRow("headings alone") << headings.chopped(2);
+        QTest::newRow("a line before the headings") << workedEntry + headings + workedEntry;
+    }
+
+    void otherTextsKeptAsTheyAre()
+    {
+        QFETCH(QString, text);
+        for (const qint64 lines : {11, 12, 49})
+            QCOMPARE(records::history::laidOutFor(text, lines, u"VAT"_s), text);
     }
 };
 
