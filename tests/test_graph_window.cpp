@@ -10,6 +10,7 @@
 #include <QChartView>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
+#include <QHeaderView>
 #include <QImage>
 #include <QLegend>
 #include <QLegendMarker>
@@ -130,6 +131,9 @@ private slots:
             QTest::keyClick(graph.Readings, Qt::Key_F2);
             QVERIFY(graph.Readings->findChildren<QLineEdit *>().isEmpty());
             table = rows(graph.Readings);
+            // Its columns share its whole width, with no row numbers beside them.
+            QVERIFY(!graph.Readings->verticalHeader()->isVisibleTo(graph.Readings));
+            QCOMPARE(graph.Readings->horizontalHeader()->length(), graph.Readings->viewport()->width());
             for (const char *name : {"Export", "Export", "SavePicture", "SavePicture", "Export"}) {
                 auto *button = graph.findChild<QPushButton *>(name);
                 QVERIFY2(button, name);

@@ -100,6 +100,18 @@ private slots:
                          qPrintable(control->objectName() + " " + other->objectName()));
             }
         }
+        // The result boxes are all of one height, and the grid's two rows of thirteen line up column by column.
+        QSet<int> heights;
+        QMap<int, QList<QRect>> rows;  // each row's boxes, placed as if at its top
+        for (QLineEdit *box : d.window->findChildren<QLineEdit *>()) {
+            if (box->isReadOnly()) {
+                heights.insert(box->height());
+                rows[box->y()] += box->geometry().translated(0, -box->y());
+            }
+        }
+        QCOMPARE(heights.size(), 1);
+        QCOMPARE(rows.value(d.find("TDays")->y()).size(), 13);
+        QCOMPARE(rows.value(d.find("TDays")->y()), rows.value(d.find("TDaysP")->y()));
         // Label41, the frame round the water data, shows no text.
         for (QWidget *child : d.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             const bool arial = child->font().family() == "Arial" || child->objectName() == "Label41";
