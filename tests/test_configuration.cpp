@@ -123,23 +123,25 @@ private slots:
         QTest::addColumn<QByteArray>("file");  // null: no file at all
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("expected");  // box=text once running, then every message shown
-        QTest::addColumn<bool>("checksOff");
+        QTest::addColumn<QString>("condition");     // "checks off", or "unreadable" for a file nobody may open
         const QString end = "\r\nReinstall the program to restore the file\r\nThe program will now terminate";
         const QStringList corrupted = {"Aquabill Configuration File Error: The configuration file is corrupted" + end};
         QTest::newRow("PSize of 1.5") << edited("PSize=2", "PSize=1.5").replace("Predict=13", "Predict=4") << 0
-                                      << items("Period=0") << false;
+                                      << items("Period=0") << "";
         // Checked against the six-monthly working it stores, a prediction of 12 periods is out of range.
-        QTest::newRow("six-monthly, 12 periods") << edited("PSize=2", "PSize=1") << 1 << corrupted << false;
-        QTest::newRow("gallons") << edited("VUnits=1", "VUnits=2") << 0 << items("VolUnits1=1;WVChargeL=/1000 Gal") << false;
-        QTest::newRow("Discount 2 fixed") << edited("Disc2FT=1", "Disc2FT=2") << 0 << items("Disc2F=1") << false;
+        QTest::newRow("six-monthly, 12 periods") << edited("PSize=2", "PSize=1") << 1 << corrupted << "";
+        QTest::newRow("gallons") << edited("VUnits=1", "VUnits=2") << 0 << items("VolUnits1=1;WVChargeL=/1000 Gal") << "";
+        QTest::newRow("Discount 2 fixed") << edited("Disc2FT=1", "Disc2FT=2") << 0 << items("Disc2F=1") << "";
         QTest::newRow("no file") << QByteArray() << 1
-            << QStringList{"Aquabill Configuration File Error: The configuration file is missing or corrupted" + end} << false;
-        QTest::newRow("section in lower case") << edited("[Run]", "[run]") << 1 << corrupted << false;
+            << QStringList{"Aquabill Configuration File Error: The configuration file is missing or corrupted" + end} << "";
+        QTest::newRow("section in lower case") << edited("[Run]", "[run]") << 1 << corrupted << "";
+        const QString fatal = "Aquabill Fatal Error: Error Number %1\r\nA Fatal Config Read Error Has Occurred\r\n"
+                              "The Program Will Now Terminate";
+        QTest::newRow("unreadable") << workedExample << 2 << QStringList{fatal.arg(161)} << "unreadable";
         // With the checks off only an option no box can show ends the reading, once the values are in
         // and checked (the step is the check's last).
-        QTest::newRow("checks off, monthly of 5") << edited("PSize=2", "PSize=5") << 2 << QStringList{
-            "Aquabill Fatal Error: Error Number 135\r\nA Fatal Config Read Error Has Occurred\r\nThe Program Will Now Terminate"}
-            << true;
+        QTest::newRow("checks off, monthly of 5") << edited("PSize=2", "PSize=5") << 2 << QStringList{fatal.arg(135)}
+                                                  << "checks off";
     }
 
     void startingWithTheFile()
@@ -147,9 +149,12 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(int, exitCode);
         QFETCH(QStringList, expected);
-        QFETCH(bool, checksOff);
-        WindowDriver driver(QLocale(QLocale::English, QLocale::UnitedKingdom), checksOff ? "-InhibitErrorCheck" : "");
+        QFETCH(QString, condition);
+        WindowDriver driver(QLocale(QLocale::English, QLocale::UnitedKingdom),
+                            condition == "checks off" ? "-InhibitErrorCheck" : "");
         file.isNull() ? void(QFile::remove("Data/Aquabill.ini")) : driver.folder.write("Data/Aquabill.ini", file);
+        if (condition == "unreadable")
+            driver.platform.failReadsOf("Data/Aquabill.ini");
         QCOMPARE(driver.start() ? 0 : driver.window->exitCode(), exitCode);
         QCOMPARE((exitCode == 0 ? driver.state(expected) : QStringList()) + driver.messages(), expected);
     }

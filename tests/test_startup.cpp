@@ -42,6 +42,19 @@ private slots:
         }
     }
 
+    // The real program takes the switch from its command line: with the checks off
+    // it starts on a tariff they would refuse.
+    void inhibitSwitchFromTheCommandLine()
+    {
+        QTemporaryDir runtime;  // the copy's named locks stay out of the user's
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        ProgramFolder folder;
+        folder.write("Data/Aquabill.ini", ProgramFolder::shippedConfiguration().replace("PSize=2", "PSize=1"));
+        QProcess program;  // killed, if still running, when the test ends
+        program.start(qEnvironmentVariable("AQUABILL_BINARY"), {"-InhibitErrorCheck"});
+        QTRY_VERIFY_WITH_TIMEOUT(folder.read("Log/Aquabill.log").contains("Aquabill Started\r\n"), 20000);
+    }
+
     void fatalErrorAppendsTheDumpToAnExistingLogAndEnds()
     {
         WindowDriver d;

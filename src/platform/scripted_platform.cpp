@@ -51,6 +51,11 @@ void ScriptedPlatform::record(const QString &kind, const QString &path)
     writes << kind + u' ' + path + u" ["_s + m_held.join(u", "_s) + u']';
 }
 
+std::unique_ptr<LineReader> ScriptedPlatform::openForReading(const QString &path)
+{
+    return m_unreadablePaths.contains(path) ? nullptr : QtPlatform::openForReading(path);
+}
+
 bool ScriptedPlatform::appendLine(const QString &path, const QString &text)
 {
     record(u"append"_s, path);

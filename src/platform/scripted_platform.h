@@ -27,6 +27,7 @@ public:
                              platform::Icon icon) override;
     QLocale locale() const override { return m_locale; }
     QDateTime now() const override { return m_now; }
+    std::unique_ptr<platform::LineReader> openForReading(const QString &path) override;
     bool appendLine(const QString &path, const QString &text) override;
     bool replaceFile(const QString &path, const QString &content) override;
     bool keepStartOfFile(const QString &path, qint64 bytes) override;
@@ -54,6 +55,9 @@ public:
     void saveAs(std::initializer_list<QString> paths) { m_savePaths.insert(m_savePaths.end(), paths); }
     // Writes to this relative path fail from now on, as on a full disk.
     void failWritesTo(const QString &path) { m_failingPaths.insert(path); }
+    // Opening this relative path for reading fails from now on, as when the
+    // user may not read it.
+    void failReadsOf(const QString &path) { m_unreadablePaths.insert(path); }
     // Locks on this relative path cannot be had from now on, as when another
     // copy holds it.
     void refuseLocksOn(const QString &path) { m_refusedLocks.insert(path); }
@@ -77,7 +81,7 @@ private:
     QDateTime m_now;
     std::deque<platform::Answer> m_answers;
     std::deque<QString> m_savePaths;
-    QSet<QString> m_failingPaths, m_refusedLocks;
+    QSet<QString> m_failingPaths, m_unreadablePaths, m_refusedLocks;
     QStringList m_held;
     bool m_desktopFails = false;
 };

@@ -164,7 +164,7 @@ private slots:
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("expected");  // waterCost, subTotal, predicted discount2, costPerDay
-        QTest::newRow("pound") << "en_GB" << "£" << "$12.50;1686.25;0;-0.125" << "£12.50;£1,686.25;;-£0.13";
+        QTest::newRow("pound") << "en_GB" << "£" << "$5;1686.25;0;-0.125" << "£5;£1,686.25;;-£0.13";
         QTest::newRow("pound, signs and short texts") << "en_GB" << "£" << "-12.50;-;-£3;x" << "-£12.50;;-£3.00;£";
         QTest::newRow("euro after the amount") << "de_DE" << "" << "12,50 €;1686,25;2,5;-0,5"
                                                << "12,50 €;1.686,25\u00A0€;2,50\u00A0€;-0,50\u00A0€";
