@@ -52,7 +52,7 @@ private slots:
         folder.write("Data/Aquabill.ini", ProgramFolder::shippedConfiguration().replace("PSize=2", "PSize=1"));
         QProcess program;  // killed, if still running, when the test ends
         program.start(qEnvironmentVariable("AQUABILL_BINARY"), {"-InhibitErrorCheck"});
-        QTRY_VERIFY_WITH_TIMEOUT(folder.read("Log/Aquabill.log").contains("Aquabill Started\r\n"), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(folder.read("Log/Aquabill.log").contains("Aquabill Started\r\n"), 10000);
     }
 
     void fatalErrorAppendsTheDumpToAnExistingLogAndEnds()
