@@ -40,10 +40,11 @@ void TestCalculate::calculate_data()
         "TVCost=£790.23", "CDay=£4.32", "TDaysP=366", "R1UnitsP=469.5", "NR1CostP=£704.25", "R2UnitsP=446.0",
         "NR2CostP=£892.00", "TSChargeP=£40.00", "CRCostP=£50.00", "TFChargeP=£90.00", "TCostP=£1,686.25",
         "D1CostP=£84.31 in orange", "VCostP=", "D2CostP=£20.00 in orange", "TVCostP=£1,581.94", "Save=enabled"});
-    // A refusal names every problem, in order, and leaves no earlier result standing.
+    // A refusal names every problem, in order, and leaves no earlier result standing; a tariff
+    // found sound keeps its symbol.
     const QString refused = "Aquabill Data Error: ";
-    row("notes only", {"Calc", "Date1=", "Date2=", "NRead1=", "NRead2=", "Notes=x"}, {"TDays=", "TDaysP="},
-        {refused + "No Meter Readings To Calculate\n"});
+    row("notes only", {"Calc", "Date1=", "Date2=", "NRead1=", "NRead2=", "Notes=x"},
+        {"TDays=", "TDaysP=", "NormalR1=£1.5000"}, {refused + "No Meter Readings To Calculate\n"});
     // The tax keeps its local name when the check refuses.
     row("too close, in dollars", {"Date1=12/30/2019", "Date2=12/31/2019"}, {"VATH=Tax:"},
         {refused + "Date 2 must be at least 3 days later than Date 1\n"}, false, "en_US");
