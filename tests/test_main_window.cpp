@@ -70,7 +70,7 @@ private slots:
         QVERIFY(d.window->minimumSize() == QSize(794, 341) && d.window->maximumSize() == QSize(794, 341));
         for (const char *bold : {"Label10", "Label3", "Label11", "Status"})  // the headings and the status line
             QVERIFY2(d.find<QLabel>(bold)->font().bold(), bold);
-        QCOMPARE(d.window->windowTitle(), "Aquabill");
+        QCOMPARE(d.window->objectName() + ": " + d.window->windowTitle(), "AquabillMain: Aquabill");
         QCOMPARE(d.find("Graph")->toolTip(), "Chart the saved meter readings");
         // The maker's logo and the window's icon are drawn, not left blank.
         const auto drawn = [](const QImage &picture) {

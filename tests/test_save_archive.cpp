@@ -129,7 +129,8 @@ private slots:
         QCOMPARE(d.platform.shown.last().text == refusal, status.isEmpty() && answers.first() == Answer::Yes);
     }
 
-    void logWithoutReportsIsClearedButNotArchived()
+    // A log without reports is cleared but not archived; with no log at all, nothing is made.
+    void nothingToArchive()
     {
         WindowDriver d;
         QVERIFY(d.start());
@@ -143,6 +144,11 @@ private slots:
         QCOMPARE(d.platform.shown.size(), 3);  // no second question guards a log without reports
         QCOMPARE(d.folder.read(results), newLog);
         QCOMPARE(d.text(u"Status"_s), u"Results Log File Cleared"_s);
+        QVERIFY(QFile::remove(results));
+        d.click(u"Archive"_s);
+        QCOMPARE(d.messages().last(), u"Aquabill Results Log File Error: The results log file is either missing\r\nor "
+                                       "corrupted. Delete the log file if\r\nit exists and restart the program."_s);
+        QVERIFY(!QFile::exists(results));
     }
 
     void aCommandWithoutTheLogFolderEnds_data()
