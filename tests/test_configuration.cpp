@@ -97,11 +97,12 @@ private slots:
     }
 
     // A reading that fails part-way ends the program; the dump shows the file
-    // as far as it was read, and its values in the boxes.
+    // as far as it was read, and its values in the boxes, a greyed box as the 2 it was read from.
     void resetFailingPartWayDumpsWhatWasRead()
     {
         WindowDriver d;
         QVERIFY(d.start());
+        AquabillMain::setValue(d.find<QCheckBox>("AutoSave"), 2);
         d.folder.write("Data/Aquabill.ini", edited("VUnits=1", "VUnits=40000").replace("Disc1=1\r", "Disc1=6\r"));
         const qsizetype before = d.folder.read("Log/Aquabill.log").size();
         d.click("Reset_Defaults");
@@ -114,7 +115,7 @@ private slots:
         const QByteArray read = "follows:\r\n\r\n\r\nAquabill Configuration\r\n----------------------\r\n[Run]\r\n"
             "LogLevel=1\r\nRunOnTop=1\r\n[Data]\r\nDisc1=6\r\nDisc1PT=1\r\nDisc2=1\r\nDisc2FT=1\r\nPredict=13\r\n"
             "PSize=2\r\nSFCharge=1\r\nSVAllow=96\r\nSVRate=2.2345\r\nVRate=1\r\n\r\nProgram Defaults\r\n"
-            "----------------\r\n\xA3" "1.2345, 1.2345, \xA3" "37.50, 5, 0, 0, 0, 95, 12\r\n";  // single-byte pounds
+            "----------------\r\n\xA3" "1.2345, 1.2345, \xA3" "37.50, 5, 0, 0, 0, 95, 12\r\n, 0, 1, 0, 2, 0, 0\r\n";  // single-byte pounds
         QVERIFY2(dump.contains(read), dump.constData());
     }
 

@@ -32,11 +32,11 @@ private slots:
         QVERIFY2(sinceClear.elapsed() >= 1900, qPrintable(QString::number(sinceClear.elapsed())));
     }
 
-    void helpUpdateAndExitAskTheDesktop()
+    void helpUpdateTheLogoAndExitAskTheDesktop()
     {
         WindowDriver driver;
         QVERIFY(driver.start());
-        driver.enter({"Help1", "Update"});
+        driver.enter({"Help1", "Update", "Logo"});
         QCOMPARE(driver.messages(), QStringList());
         driver.platform.failDesktopRequests();
         driver.enter({"Help1", "Update"});
@@ -44,7 +44,7 @@ private slots:
         driver.enter({"Help1", "Exit"});
         const QString update = SiteBase + "software/misc/update.htm?ID=7&Ver=3.5";
         QCOMPARE(driver.platform.documents + driver.platform.urls,
-                 (QStringList{"Help/index.htm", "Help/index.htm", update, update}));
+                 (QStringList{"Help/index.htm", "Help/index.htm", update, SiteBase, update}));
         const QString refused = "Aquabill Error: Unable to launch Browser.";
         QCOMPARE(driver.messages(), (QStringList{refused, refused, "Aquabill Help File Error: The help file is either "
                                                  "missing or\r\ncorrupted. Reinstall the program\r\nto correct the error.\r\n"}));
