@@ -79,10 +79,9 @@ void AquabillMain::Get_Last_Click()
         } else {
             Clear_Click();
             c.Status->setText(messages::readingsRestored);
+            // Clear has just emptied Date2, so Date1 is the only date to put in the short form.
             c.Date1->setText(dates::shortDate(saved->date, locale()));
             c.NRead1->setText(saved->reading);
-            if (const std::optional<QDate> date2 = readDate(c.Date2->text()))
-                c.Date2->setText(dates::shortDate(*date2, locale()));
             c.Date2->setFocus();
         }
     }
