@@ -97,7 +97,7 @@ private slots:
     }
 
     // A reading that fails part-way ends the program; the dump shows the file
-    // as far as it was read, and its values in the boxes, a greyed box as the 2 it was read from.
+    // as far as it was read, and its values in the boxes, a greyed tick box as 2.
     void resetFailingPartWayDumpsWhatWasRead()
     {
         WindowDriver d;
