@@ -72,11 +72,12 @@ private slots:
             QVERIFY2(d.find<QLabel>(bold)->font().bold(), bold);
         QCOMPARE(d.window->objectName() + ": " + d.window->windowTitle(), "AquabillMain: Aquabill");
         QCOMPARE(d.find("Graph")->toolTip(), "Chart the saved meter readings");
-        // The maker's logo and the window's icon are drawn, not left blank.
+        // The maker's logo and the window's icon are drawn, not left blank, and
+        // what lies behind them shows through their corners rather than a box.
         const auto drawn = [](const QImage &picture) {
             QImage blank(picture.size(), picture.format());
             blank.fill(Qt::transparent);
-            return !picture.isNull() && picture != blank;
+            return !picture.isNull() && picture != blank && picture.pixelColor(0, 0).alpha() == 0;
         };
         QVERIFY(drawn(d.find<QLabel>("Logo")->pixmap().toImage()));
         QVERIFY(drawn(d.window->windowIcon().pixmap(64).toImage()));
