@@ -32,6 +32,9 @@ private slots:
             << "de_DE" << items("VAT=20;PRate=2;NR2Cost=10,00 €;NR2CostP=0,00 €;tidy")
             << items("VATH=Tax:;?VCostP=Predicted Total Tax;?D1Cost=Total Discount 1 before Tax;NR2Cost=10,00 €;"
                      "NR2CostP=;UDayL=Litres/Day:");
+        // Typing a tax rate names the tax in the discounts and totals at once.
+        QTest::newRow("a tax rate typed") << "en_GB" << items("VAT=17.5")
+            << items("?Disc2=Discount 2 per month after VAT ( 0 or between 1 and 99);?TVCost=Total Cost (inc VAT)");
         // Clear ends with the settings check, which names the totals last.
         QTest::newRow("a tax rate typed names the tax") << "en_GB" << items("VAT=17.5;Clear")
             << items("?D1Cost=Total Discount 1 before VAT;?TVCost=Total Cost (inc VAT);"
