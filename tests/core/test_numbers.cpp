@@ -60,6 +60,17 @@ private slots:
                      expected);
     }
 
+    // A count of months: ties go to the even neighbour, judged on the 15-digit
+    // text, so a value written as 3.5 rounds as 3.5 does.
+    void roundedToWhole()
+    {
+        const std::pair<double, int> cases[] = {{2.5, 2}, {3.5, 4}, {-3.5, -4}, {3.4999999999999996, 4},
+                                                {2.5000000000000004, 2}, {2.6, 3}, {32767.4, 32767}};
+        for (const auto &[value, expected] : cases)
+            QCOMPARE(numbers::roundEven16(value), expected);
+        QVERIFY_THROWS_EXCEPTION(RuntimeFailure, numbers::roundEven16(32767.5));
+    }
+
     // Whatever the desktop's locale, an amount the program writes is read back as
     // that amount, or the next step of a bill that reads it fails.
     void moneyReadsBack()
