@@ -1,13 +1,6 @@
 #include "app/single_instance.h"
 
-namespace {
-bool MutexHandle = false;
-}
-
 bool IsPreviousInstance(platform::Platform &desktop, const QString &name)
 {
-    if (MutexHandle)
-        return false;
-    MutexHandle = desktop.createNamedLock(name);
-    return !MutexHandle;
+    return !desktop.createNamedLock(name);
 }
