@@ -63,9 +63,16 @@ private slots:
         QTimer::singleShot(0, driver.window.get(), [&] {
             auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
             QVERIFY(about);
-            // The web address reads as a link: underlined.
+            // The web address reads as a link: underlined, and inked in green.
+            const QImage link = about->Website->grab().toImage();
+            QColor ink = Qt::white;  // its darkest pixel
+            for (int y = 0; y < link.height(); ++y)
+                for (int x = 0; x < link.width(); ++x)
+                    if (link.pixelColor(x, y).lightness() < ink.lightness())
+                        ink = link.pixelColor(x, y);
             seen << about->windowTitle() << about->ProgName->text() << about->ProgVersion->text()
-                 << about->Website->text() + (about->Website->font().underline() ? ", underlined" : "");
+                 << about->Website->text() + (about->Website->font().underline() ? ", underlined" : "")
+                        + (ink.green() > 2 * std::max(ink.red(), ink.blue()) ? ", green" : ", not green");
             // A box of one size, the name in larger type than the version, and the version than the link.
             const auto points = [](const QWidget *label) { return label->font().pointSizeF(); };
             seen << QString("%1x%2, %3").arg(about->width()).arg(about->height())
@@ -80,8 +87,9 @@ private slots:
                 QTest::mouseClick(about->ExitAbout, Qt::LeftButton);
         });
         driver.click("About");
-        QCOMPARE(seen, (QStringList{"About Aquabill", "Aquabill", "Version 3.5", "www.tarnell.example, underlined",
-                                    "164x312, fixed", "name largest", "closed by Enter"}));
+        QCOMPARE(seen, (QStringList{"About Aquabill", "Aquabill", "Version 3.5",
+                                    "www.tarnell.example, underlined, green", "164x312, fixed", "name largest",
+                                    "closed by Enter"}));
         // The box put the window on top, About followed, and closing About put the window back on top,
         // leaving everything else as it was.
         QCOMPARE(driver.platform.onTopCalls, (QList<bool>{true, true, true}));
