@@ -36,6 +36,8 @@ private slots:
     {
         WindowDriver driver;
         QVERIFY(driver.start());
+        // The logo opens the web site, so the pointer turns into a hand over it, as over a link.
+        QCOMPARE(driver.find("Logo")->cursor().shape(), Qt::PointingHandCursor);
         driver.enter({"Help1", "Update", "Logo"});
         QCOMPARE(driver.messages(), QStringList());
         driver.platform.failDesktopRequests();
@@ -63,7 +65,7 @@ private slots:
         QTimer::singleShot(0, driver.window.get(), [&] {
             auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
             QVERIFY(about);
-            // The web address reads as a link: underlined, and inked in green.
+            // The web address reads as a link: underlined, inked in green, and a hand to point at it.
             const QImage link = about->Website->grab().toImage();
             QColor ink = Qt::white;  // its darkest pixel
             for (int y = 0; y < link.height(); ++y)
@@ -72,7 +74,8 @@ private slots:
                         ink = link.pixelColor(x, y);
             seen << about->windowTitle() << about->ProgName->text() << about->ProgVersion->text()
                  << about->Website->text() + (about->Website->font().underline() ? ", underlined" : "")
-                        + (ink.green() > 2 * std::max(ink.red(), ink.blue()) ? ", green" : ", not green");
+                        + (ink.green() > 2 * std::max(ink.red(), ink.blue()) ? ", green" : ", not green")
+                        + (about->Website->cursor().shape() == Qt::PointingHandCursor ? ", a hand" : ", an arrow");
             // A box of one size, the name in larger type than the version, and the version than the link.
             const auto points = [](const QWidget *label) { return label->font().pointSizeF(); };
             seen << QString("%1x%2, %3").arg(about->width()).arg(about->height())
@@ -88,7 +91,7 @@ private slots:
         });
         driver.click("About");
         QCOMPARE(seen, (QStringList{"About Aquabill", "Aquabill", "Version 3.5",
-                                    "www.tarnell.example, underlined, green", "164x312, fixed", "name largest",
+                                    "www.tarnell.example, underlined, green, a hand", "164x312, fixed", "name largest",
                                     "closed by Enter"}));
         // The box put the window on top, About followed, and closing About put the window back on top,
         // leaving everything else as it was.
