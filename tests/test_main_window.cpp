@@ -35,14 +35,15 @@ private slots:
             const bool orange = box->palette().color(QPalette::Text) == QColor(255, 128, 0);
             QVERIFY2(!input || orange == box->objectName().startsWith("Disc"), qPrintable(box->objectName()));
         }
-        // Captions are written in dark green.
-        auto *caption = d.find<QLabel>("Label1");
-        caption->ensurePolished();
-        QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0x00, 0x66, 0x00));
-        // Notes are written in dark grey, as typed figures are.
-        for (QWidget *typed : {d.find("Notes"), d.find("NRead1")}) {
-            typed->ensurePolished();
-            QVERIFY2(typed->palette().color(QPalette::Text) == QColor(0x33, 0x33, 0x33), qPrintable(typed->objectName()));
+        // Captions are written in dark green; the title, the headings, the notes and typed figures in dark grey.
+        const QColor green(0x00, 0x66, 0x00), grey(0x33, 0x33, 0x33);
+        const std::tuple<const char *, QPalette::ColorRole, QColor> inks[] = {
+            {"Label1", QPalette::WindowText, green}, {"Label26", QPalette::WindowText, grey},
+            {"Label10", QPalette::WindowText, grey}, {"Notes", QPalette::Text, grey}, {"NRead1", QPalette::Text, grey}};
+        for (const auto &[name, role, ink] : inks) {
+            QWidget *written = d.find(name);
+            written->ensurePolished();
+            QVERIFY2(written->palette().color(role) == ink, name);
         }
         // Tab leaves the notes for the next box rather than typing into them.
         d.type("Notes", "Meter moved");
