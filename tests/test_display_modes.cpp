@@ -27,7 +27,8 @@ private slots:
             << items("PRate=0;SCharge=$37.50;Disc1=5;Disc2=;VAT=;TSCharge=$1.00;D1Cost=5;D2Cost=6;VCost=4;"
                      "TDaysP=365;tidy")
             << items("TSCharge=$1.00;D1Cost=5;D2Cost=;VCost=;TDaysP=;VATH=Tax:;VCostL=Tax;"
-                     "?VATH=Tax Rate (between 0 and 50%);?VAT=Tax Rate (0 or between 0 and 50%);?VCost=Total Tax");
+                     "?VATH=Tax Rate (between 0 and 50%);?VAT=Tax Rate (0 or between 0 and 50%);?VCost=Total Tax;"
+                     "?TVCostP=Predicted Total Cost");
         QTest::newRow("euro after the amount, tidied")
             << "de_DE" << items("VAT=20;PRate=2;NR2Cost=10,00 €;NR2CostP=0,00 €;tidy")
             << items("VATH=Tax:;?VCostP=Predicted Total Tax;?D1Cost=Total Discount 1 before Tax;NR2Cost=10,00 €;"
@@ -38,7 +39,7 @@ private slots:
         // Clear ends with the settings check, which names the totals last.
         QTest::newRow("a tax rate typed names the tax") << "en_GB" << items("VAT=17.5;Clear")
             << items("?D1Cost=Total Discount 1 before VAT;?TVCost=Total Cost (inc VAT);"
-                     "?TCost=Total Cost (less VAT)");
+                     "?TCost=Total Cost (less VAT);?TCostP=Predicted Total Cost (less VAT)");
         QTest::newRow("options: six-monthly, a percentage Discount 1 and a fixed Discount 2")
             << "en_GB" << items("Period;Disc1=5;Disc2=3;Disc1P;Disc2F")
             << items("PRateH=* 6m;Disc1=;Disc1L=%;Disc2=3;"
@@ -55,7 +56,8 @@ private slots:
         QTest::newRow("gallons, euro before the amount")
             << "en_IE" << items("TDays=183;TVCostP=€12.00;VolUnits1")
             << items("TDays=183;TVCostP=€12.00;PendingMessage=No Meter Readings To Calculate\n;WVChargeL=/1000 Gal;"
-                     "SVChargeL=/1000 Gal;UDayL=Gal/Day:;VATH=VAT:;?TVCost=Total Cost (no VAT)");
+                     "SVChargeL=/1000 Gal;UDayL=Gal/Day:;VATH=VAT:;?TVCost=Total Cost (no VAT);"
+                     "?TVCostP=Predicted Total Cost (no VAT)");
     }
     void windowFollowsTheModes()
     {
