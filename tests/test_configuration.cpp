@@ -66,6 +66,9 @@ private slots:
             << items("Period=1;PRate=20") << items("Period=0;PRate=2;PRateH=* 6m;Status=Defaults Restored");
         QTest::newRow("Auto Save and On Top, boxes unticked") << edited("LogLevel=1", "LogLevel=2").replace("RunOnTop=1", "RunOnTop=2")
             << items("AutoSave=0;OnTop=0") << items("AutoSave=1;OnTop=1;Status=Defaults Restored");
+        // Started with a tax rate, and never without one, the window names the tax in its totals.
+        QTest::newRow("a tax rate of 17.5%") << edited("VRate=1\r", "VRate=18.5\r") << items("Disc2=7")
+            << items("VAT=17.5;?VCost=Total VAT;?VCostP=Predicted Total VAT;Status=Defaults Restored");
     }
 
     void resetOverAValidFile()

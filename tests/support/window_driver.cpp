@@ -70,7 +70,9 @@ QStringList WindowDriver::state(const QStringList &boxes) const
     for (const QString &item : boxes) {
         const QString name = item.section(QLatin1Char('='), 0, 0);
         QString value;
-        if (auto *tick = window->findChild<QCheckBox *>(name))
+        if (name.startsWith(QLatin1Char('?')))
+            value = find(name.mid(1))->toolTip();
+        else if (auto *tick = window->findChild<QCheckBox *>(name))
             value = QString::number(tick->isChecked());
         else if (auto *button = window->findChild<QPushButton *>(name))
             value = QLatin1String(button->isEnabled() ? "enabled" : "disabled");

@@ -38,7 +38,8 @@ public:
     void enter(const QStringList &steps);
     // "Box=value" for each box named; whatever follows an '=' in a name is
     // ignored, so a list of expectations names its own boxes. A tick box gives
-    // 0 or 1, a button enabled or disabled, and a result in orange says so.
+    // 0 or 1, a button enabled or disabled, and a result in orange says so;
+    // "?Box" gives the box's tooltip.
     QStringList state(const QStringList &boxes) const;
     // Every message box shown so far, as "title: text".
     QStringList messages() const;
