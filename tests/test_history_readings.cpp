@@ -68,6 +68,9 @@ private slots:
         // A line edited by hand without the spaces after its commas reads the same.
         QTest::newRow("commas without spaces") << title + " 01/03/2026,  1000.0\r\n08/03/2026,1007.0,\xA3" "1.50\r\n"
             << 60 << qint64(2) << QStringList{"2026-03-08 1007.00 7 7.00 1000.00"} << 1000.0 << QStringList{};
+        // So does one with blanks or a tab before its commas.
+        QTest::newRow("blanks before the commas") << title + " 01/03/2026,  1000.0\r\n 08/03/2026 ,  1007.5\t,\xA3" "1.50\r\n"
+            << 60 << qint64(2) << QStringList{"2026-03-08 1007.50 7 7.50 1071.40"} << 1071.4 << QStringList{};
         // A reading edited by hand reads as far as it is a number, as Get Last reads it.
         QTest::newRow("a letter after the point") << title + " 01/03/2026,  1000.0\r\n 08/03/2026,  1007.x\r\n"
             << 60 << qint64(2) << QStringList{"2026-03-08 1007.00 7 7.00 1000.00"} << 1000.0 << QStringList{};
