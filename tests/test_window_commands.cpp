@@ -72,7 +72,8 @@ private slots:
                 for (int x = 0; x < link.width(); ++x)
                     if (link.pixelColor(x, y).lightness() < ink.lightness())
                         ink = link.pixelColor(x, y);
-            seen << about->windowTitle() << about->ProgName->text() << about->ProgVersion->text()
+            // It carries its control name, as every window and control does.
+            seen << about->objectName() + ": " + about->windowTitle() << about->ProgName->text() << about->ProgVersion->text()
                  << about->Website->text() + (about->Website->font().underline() ? ", underlined" : "")
                         + (ink.green() > 2 * std::max(ink.red(), ink.blue()) ? ", green" : ", not green")
                         + (about->Website->cursor().shape() == Qt::PointingHandCursor ? ", a hand" : ", an arrow");
@@ -90,7 +91,7 @@ private slots:
                 QTest::mouseClick(about->ExitAbout, Qt::LeftButton);
         });
         driver.click("About");
-        QCOMPARE(seen, (QStringList{"About Aquabill", "Aquabill", "Version 3.5",
+        QCOMPARE(seen, (QStringList{"frmAbout: About Aquabill", "Aquabill", "Version 3.5",
                                     "www.tarnell.example, underlined, green, a hand", "164x312, fixed", "name largest",
                                     "closed by Enter"}));
         // The box put the window on top, About followed, and closing About put the window back on top,
