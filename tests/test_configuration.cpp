@@ -69,6 +69,10 @@ private slots:
         // Started with a tax rate, and never without one, the window names the tax in its totals.
         QTest::newRow("a tax rate of 17.5%") << edited("VRate=1\r", "VRate=18.5\r") << items("Disc2=7")
             << items("VAT=17.5;?VCost=Total VAT;?VCostP=Predicted Total VAT;Status=Defaults Restored");
+        // Results worked out with the tariff being replaced no longer stand.
+        QTest::newRow("a calculation on show") << workedExample
+            << items("Date1=01/06/2019;Date2=01/12/2019;NRead1=1000;NRead2=1234.5;NormalR1=1.50;Calc")
+            << items("TDays=;TCost=;TVCost=;CDay=;TDaysP=;TCostP=;TVCostP=;NormalR1=£1.2345;Status=Defaults Restored");
     }
 
     void resetOverAValidFile()
