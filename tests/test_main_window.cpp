@@ -114,6 +114,13 @@ private slots:
         QCOMPARE(heights.size(), 1);
         QCOMPARE(rows.value(d.find("TDays")->y()).size(), 13);
         QCOMPARE(rows.value(d.find("TDays")->y()), rows.value(d.find("TDaysP")->y()));
+        // The headings over single columns end on one line, so that their last lines read as one row.
+        QSet<int> headingBottoms;
+        for (QLabel *label : d.window->findChildren<QLabel *>()) {
+            if (label->alignment() == (Qt::AlignHCenter | Qt::AlignBottom) && label->width() < 2 * d.find("TDays")->width())
+                headingBottoms.insert(label->geometry().bottom());
+        }
+        QCOMPARE(headingBottoms.size(), 1);
         // Label41, the frame round the water data, shows no text.
         for (QWidget *child : d.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             const bool arial = child->font().family() == "Arial" || child->objectName() == "Label41";
