@@ -13,6 +13,8 @@ using historylog::newLog;
 const QStringList reading = {"Date1=01/03/2020", "NRead1=1000", "Date2=01/09/2020", "NRead2=1200"};
 
 using historylog::logOf;
+const QString missingLog = u"Aquabill History Log File Error: The history log file is either missing\r\nor corrupted. "
+                           u"Delete the log file \r\nAquabill_H.log if it exists and restart\r\nthe program."_s;
 
 }  // namespace
 
@@ -116,25 +118,27 @@ private slots:
     }
 
     // A history log that cannot be read is reported as a missing one, and the
-    // calculation stands.
-    void unreadableHistoryDuringCalculate_data()
+    // calculation stands; Get Last restores nothing from it, and says why.
+    void unreadableHistory_data()
     {
         QTest::addColumn<bool>("folder");
-        QTest::newRow("a folder in its place") << true;
+        QTest::addColumn<QString>("getLastSays");
+        QTest::newRow("a folder in its place") << true << missingLog;
         // Nothing is mapped at address 0, so reading this file from its start fails as a failing disk does.
-        QTest::newRow("a read the disk refuses") << false;
+        QTest::newRow("a read the disk refuses")
+            << false << u"Aquabill History Log File Error: Unable to opem the history log Aquabill_H.log.\r\n"
+                        u"This may be a permissions problem."_s;
     }
 
-    void unreadableHistoryDuringCalculate()
+    void unreadableHistory()
     {
         QFETCH(bool, folder);
+        QFETCH(QString, getLastSays);
         QVERIFY(QFile::remove(history));
         QVERIFY(folder ? QDir().mkdir(history) : QFile::link(u"/proc/self/mem"_s, history));
-        d->enter(reading + QStringList{"Calc"});
-        QCOMPARE(d->messages(), (QStringList{u"Aquabill History Log File Error: The history log file is either missing"
-                                             u"\r\nor corrupted. Delete the log file \r\nAquabill_H.log if it exists and "
-                                             u"restart\r\nthe program."_s}));
-        QCOMPARE(d->state({"TDays"}), QStringList{"TDays=184"});
+        d->enter(reading + QStringList{"Calc", "Get_Last"});
+        QCOMPARE(d->messages(), (QStringList{missingLog, getLastSays}));
+        QCOMPARE(d->state({"Date1", "TDays"}), (QStringList{"Date1=01/03/2020", "TDays=184"}));
     }
 
     void lastReadingIsRestored_data()
