@@ -2,6 +2,7 @@
 
 #include "app/about_window.h"
 #include "app/clickable_label.h"
+#include "platform/qt_platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -108,6 +109,34 @@ private slots:
         });
         driver.click("About");
         QCOMPARE(driver.platform.onTopCalls, (QList<bool>{true, true, true, false}));
+    }
+
+    void desktopPutsTheWindowOnTop_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("onTop");
+        QTest::newRow("shown, put on top") << true << true;
+        QTest::newRow("shown, taken off the top") << true << false;
+        QTest::newRow("not yet shown") << false << true;
+    }
+
+    // Changing the flag hides a window: the desktop shows it again where it was, and puts
+    // back the window's own rule on taking the focus, set aside only to show it again.
+    void desktopPutsTheWindowOnTop()
+    {
+        QFETCH(bool, shown);
+        QFETCH(bool, onTop);
+        WindowDriver driver;
+        QVERIFY(driver.start());
+        QWidget *window = driver.window.get();
+        window->setVisible(shown);
+        window->move(40, 30);
+        platform::QtPlatform().placeOnTop(window, !onTop);
+        platform::QtPlatform().placeOnTop(window, onTop);
+        QCOMPARE(window->isVisible(), shown);
+        QCOMPARE(window->pos(), QPoint(40, 30));
+        QCOMPARE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        QVERIFY(!window->testAttribute(Qt::WA_ShowWithoutActivating));
     }
 };
 
