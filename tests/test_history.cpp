@@ -15,6 +15,8 @@ const QStringList reading = {"Date1=01/03/2020", "NRead1=1000", "Date2=01/09/202
 using historylog::logOf;
 const QString missingLog = u"Aquabill History Log File Error: The history log file is either missing\r\nor corrupted. "
                            u"Delete the log file \r\nAquabill_H.log if it exists and restart\r\nthe program."_s;
+const QString notOpened = u"Aquabill History Log File Error: Unable to opem the history log Aquabill_H.log.\r\n"
+                          u"This may be a permissions problem."_s;
 
 }  // namespace
 
@@ -62,8 +64,7 @@ private slots:
                  (QStringList{"NRead2=1200.0", "Status=No Saved Meter Readings To Delete", "Save=enabled"}));
         const QString ask = u"Aquabill Modify History File: Are you sure you want to delete\r\n"
                             u"the last saved meter reading?"_s;
-        QCOMPARE(d->messages(), (QStringList{ask, ask, u"Aquabill History Log File Error: Unable to opem the history log "
-                                                   u"Aquabill_H.log.\r\nThis may be a permissions problem."_s}));
+        QCOMPARE(d->messages(), (QStringList{ask, ask, notOpened}));
     }
 
     // Even on the first line of a log whose titles were edited away, a dated entry is the last reading.
@@ -125,9 +126,7 @@ private slots:
         QTest::addColumn<QString>("getLastSays");
         QTest::newRow("a folder in its place") << true << missingLog;
         // Nothing is mapped at address 0, so reading this file from its start fails as a failing disk does.
-        QTest::newRow("a read the disk refuses")
-            << false << u"Aquabill History Log File Error: Unable to opem the history log Aquabill_H.log.\r\n"
-                        u"This may be a permissions problem."_s;
+        QTest::newRow("a read the disk refuses") << false << notOpened;
     }
 
     void unreadableHistory()
