@@ -12,6 +12,7 @@
 #include <QGraphicsTextItem>
 #include <QHeaderView>
 #include <QImage>
+#include <QLayout>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineEdit>
@@ -134,6 +135,10 @@ private slots:
             // Its columns share its whole width, with no row numbers beside them.
             QVERIFY(!graph.Readings->verticalHeader()->isVisibleTo(graph.Readings));
             QCOMPARE(graph.Readings->horizontalHeader()->length(), graph.Readings->viewport()->width());
+            // The chart is what the window is for: made taller, the window gives it the larger share, above the table.
+            graph.resize(graph.width(), graph.height() * 2);
+            graph.layout()->activate();
+            QVERIFY(graph.Chart->height() > graph.Readings->height() && graph.Chart->geometry().bottom() < graph.Readings->y());
             for (const char *name : {"Export", "Export", "SavePicture", "SavePicture", "Export"}) {
                 auto *button = graph.findChild<QPushButton *>(name);
                 QVERIFY2(button, name);
