@@ -126,12 +126,13 @@ private slots:
         QVERIFY2(dump.contains(read), dump.constData());
     }
 
-    void startingWithTheFile_data()
+    void readingTheFile_data()
     {
         QTest::addColumn<QByteArray>("file");  // null: no file at all
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("expected");  // box=text once running, then every message shown
-        QTest::addColumn<QString>("condition");     // "checks off", or "unreadable" for a file nobody may open
+        QTest::addColumn<QString>("condition");     // "checks off"; "unreadable" for a file nobody may open;
+                                                    // "reset" for a file read by Reset Data over the shipped one
         const QString end = "\r\nReinstall the program to restore the file\r\nThe program will now terminate";
         const QStringList corrupted = {"Aquabill Configuration File Error: The configuration file is corrupted" + end};
         QTest::newRow("PSize of 1.5") << edited("PSize=2", "PSize=1.5").replace("Predict=13", "Predict=4") << 0
@@ -143,6 +144,9 @@ private slots:
         QTest::newRow("no file") << QByteArray() << 1
             << QStringList{"Aquabill Configuration File Error: The configuration file is missing or corrupted" + end} << "";
         QTest::newRow("section in lower case") << edited("[Run]", "[run]") << 1 << corrupted << "";
+        // A key the file lacks keeps its box's text, shown with the symbol, which no stored amount has.
+        QTest::newRow("reset, a key repeated for another") << edited("WVRate=1.2345", "WFCharge=38.5") << 1
+                                                           << corrupted << "reset";
         const QString fatal = "Aquabill Fatal Error: Error Number %1\r\nA Fatal Config Read Error Has Occurred\r\n"
                               "The Program Will Now Terminate";
         QTest::newRow("unreadable") << workedExample << 2 << QStringList{fatal.arg(161)} << "unreadable";
@@ -152,7 +156,7 @@ private slots:
                                                   << "checks off";
     }
 
-    void startingWithTheFile()
+    void readingTheFile()
     {
         QFETCH(QByteArray, file);
         QFETCH(int, exitCode);
@@ -160,10 +164,18 @@ private slots:
         QFETCH(QString, condition);
         WindowDriver driver(QLocale(QLocale::English, QLocale::UnitedKingdom),
                             condition == "checks off" ? "-InhibitErrorCheck" : "");
-        file.isNull() ? void(QFile::remove("Data/Aquabill.ini")) : driver.folder.write("Data/Aquabill.ini", file);
+        const bool reset = condition == "reset";
+        file.isNull() ? void(QFile::remove("Data/Aquabill.ini"))
+                      : driver.folder.write("Data/Aquabill.ini", reset ? workedExample : file);
         if (condition == "unreadable")
             driver.platform.failReadsOf("Data/Aquabill.ini");
-        QCOMPARE(driver.start() ? 0 : driver.window->exitCode(), exitCode);
+        bool running = driver.start();
+        if (reset) {
+            driver.folder.write("Data/Aquabill.ini", file);
+            driver.click("Reset_Defaults");
+            running = driver.platform.quitCodes.isEmpty();
+        }
+        QCOMPARE(running ? 0 : driver.window->exitCode(), exitCode);
         QCOMPARE((exitCode == 0 ? driver.state(expected) : QStringList()) + driver.messages(), expected);
     }
 };
