@@ -76,13 +76,16 @@ void TestCalculate::calculate_data()
     row("saved at once", {"AutoSave=1"}, {"Status=Calculation Saved", "Save=disabled"});
     row("unchecked zero water charge", {"NormalR1=0"}, {"NormalR1=£0.0000", "NR1Cost=£0.00"}, {}, true);
     row("unchecked, two days apart", {"Date2=03/06/2019"}, {"TDays=2", "Save=enabled"}, {}, true);
-    row("unchecked, no readings", {"Date1=", "Date2=", "NRead1=", "NRead2="}, {}, {u"Aquabill Fatal Error: Error "
-        "Number 111\r\nA Fatal Calculation Error Has Occurred\r\nThe Program Will Now Terminate"_s}, true);
+    const auto fatal = [](int step) {
+        return QStringList{u"Aquabill Fatal Error: Error Number %1\r\nA Fatal Calculation Error Has Occurred\r\n"
+                           "The Program Will Now Terminate"_s.arg(step)};
+    };
+    row("unchecked, no readings", {"Date1=", "Date2=", "NRead1=", "NRead2="}, {}, fatal(111), true);
     // Each failure is numbered by the step it happened in.
-    row("unchecked, unreadable prediction", {"PRate=2x"}, {}, {u"Aquabill Fatal Error: Error Number 115\r\nA Fatal "
-        "Calculation Error Has Occurred\r\nThe Program Will Now Terminate"_s}, true);
-    row("unchecked, unreadable discount", {"Disc1=5abc"}, {}, {u"Aquabill Fatal Error: Error Number 103\r\nA Fatal "
-        "Calculation Error Has Occurred\r\nThe Program Will Now Terminate"_s}, true);
+    row("unchecked, unreadable prediction", {"PRate=2x"}, {}, fatal(115), true);
+    row("unchecked, unreadable discount", {"Disc1=5abc"}, {}, fatal(103), true);
+    // The interval's bill is worked out; its prediction, scaled up many thousandfold, is not.
+    row("unchecked, a prediction too large", {"Date2=03/06/2019", "NRead2=1e305", "PRate=5000"}, {}, fatal(104), true);
 }
 
 void TestCalculate::calculate()
