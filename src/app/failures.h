@@ -6,6 +6,6 @@
 // loop (or a test) sees the end instead of the process dying in place.
 class ProgramEnd {
 public:
-    explicit ProgramEnd(int code = 0) : exitCode(code) {}
+    explicit ProgramEnd(int code) : exitCode(code) {}
     int exitCode;
 };
