@@ -54,6 +54,8 @@ private slots:
         // Each option on its own empties the results, actual and predicted, and the pending problem.
         QTest::newRow("six-monthly empties the results")
             << "en_GB" << items("TDays=183;TDaysP=366;Period") << items("TDays=;TDaysP=;PendingMessage=");
+        QTest::newRow("Discount 1 as a percentage shows its %")
+            << "en_GB" << items("Disc1P") << items("Disc1L=%;?Disc1=Discount 1 per month ( 0 or between 1% and 30%)");
         QTest::newRow("Discount 1 as a percentage and back empties the results and its %")
             << "en_GB" << items("TCost=£2;TVCostP=£1;Disc1P;Disc1P") << items("TCost=;TVCostP=;Disc1L=;PendingMessage=");
         QTest::newRow("a fixed Discount 2 empties the results")
