@@ -84,6 +84,11 @@ private slots:
                         .arg(about->minimumSize() == about->maximumSize() ? "fixed" : "resizable")
                  << (points(about->ProgName) > points(about->ProgVersion) && points(about->ProgVersion) > points(about->Website)
                          ? "name largest" : "sizes off");
+            // Exit sits centred under the white panel, wholly inside the box.
+            const QRect exit = about->ExitAbout->geometry();
+            seen << (exit.top() > about->Label3->geometry().bottom() && about->rect().contains(exit)
+                             && exit.center().x() == about->rect().center().x()
+                         ? "Exit centred below" : "Exit misplaced");
             QTest::mouseClick(about->Website, Qt::LeftButton);
             // Enter closes it, as Exit does.
             QTest::keyClick(about, Qt::Key_Return);
@@ -94,7 +99,7 @@ private slots:
         driver.click("About");
         QCOMPARE(seen, (QStringList{"frmAbout: About Aquabill", "Aquabill", "Version 3.5",
                                     "www.tarnell.example, underlined, green, a hand", "164x312, fixed", "name largest",
-                                    "closed by Enter"}));
+                                    "Exit centred below", "closed by Enter"}));
         // The box put the window on top, About followed, and closing About put the window back on top,
         // leaving everything else as it was.
         QCOMPARE(driver.platform.onTopCalls, (QList<bool>{true, true, true}));

@@ -18,6 +18,7 @@ private slots:
         QTest::newRow("trailing letters") << "12abc" << "en_GB" << 12.0 << refused;
         QTest::newRow("tab, plus, bare point, bare exponent") << "\t+.25e+z" << "C" << 0.25 << refused;
         QTest::newRow("blank") << "  " << "en_GB" << 0.0 << refused;
+        QTest::newRow("letters after an exponent") << "2e3kg" << "en_GB" << 2000.0 << refused;
         QTest::newRow("exponent, as plain text writes it") << " 1e+20" << "en_GB" << 1e20 << 1e20;
         QTest::newRow("point text in a comma locale") << " -1234.5 " << "de_DE" << -1234.5 << -1234.5;
         QTest::newRow("grouped") << "1,234.5" << "en_GB" << 1.0 << 1234.5;
