@@ -121,7 +121,11 @@ private slots:
                 headingBottoms.insert(label->geometry().bottom());
         }
         QCOMPARE(headingBottoms.size(), 1);
-        // Label41, the frame round the water data, shows no text.
+        // Label41, the frame round the water data, is drawn: its edge is darker than what it encloses.
+        const QImage frame = d.find("Label41")->grab().toImage();
+        const auto lightness = [&](int x) { return frame.pixelColor(x, frame.height() / 2).lightness(); };
+        QVERIFY(lightness(0) < lightness(frame.width() / 2) && lightness(frame.width() - 1) < lightness(frame.width() / 2));
+        // Every control lies inside the window and writes in Arial, bar the frame, which shows no text.
         for (QWidget *child : d.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             const bool arial = child->font().family() == "Arial" || child->objectName() == "Label41";
             QVERIFY2(QRect(0, 0, 794, 341).contains(child->geometry()) && arial, qPrintable(child->objectName()));
